@@ -1,0 +1,17 @@
+#include "app_setup.h"
+
+#include "program_fonts.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void 安装界面语言与字体(QApplication& 程序)
+{
+    auto* 翻译 = new QTranslator(&程序);
+    if (翻译->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || 翻译->load(QStringLiteral("qtbase_zh_CN"), QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))) {
+        QCoreApplication::installTranslator(翻译);
+    }
+    QApplication::setFont(界面字体::宋体(9));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+// The launcher: the advert strip at the top and the seven tiles below it. A left
+// press on a tile's icon or title opens its page.
+class Form_Main final : public QWidget {
+public:
+    static constexpr const char16_t* 标题 = u"Vettora Ver.3.0.0.0";
+
+    Form_Main();
+
+    // Shows the launcher; a launcher that was closed loads its data again first.
+    void 显示();
+    // Another start of the program: visible, restored and on top.
+    void 唤醒();
+
+    QWidget* 图标(int 索引) const { return m_图标[static_cast<std::size_t>(索引)]; }
+    QLabel* 磁贴标题(int 索引) const { return m_标题[static_cast<std::size_t>(索引)]; }
+
+protected:
+    void closeEvent(QCloseEvent* 事件) override;
+
+private:
+    void 载入();
+    void 建立磁贴(QWidget* 背景);
+
+    bool m_已载入 = false;
+    bool m_已居中 = false;
+    std::array<QWidget*, 7> m_图标{};
+    std::array<QLabel*, 7> m_标题{};
+};

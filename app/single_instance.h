@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QString>
+
+#include <chrono>
+#include <functional>
+
+// One launcher per user: the first process holds a lock file in the user's runtime
+// folder and listens on a local socket; a later process asks it to bring its
+// launcher forward and then ends. A lock left by a killed process is taken over.
+class 单实例 {
+public:
+    explicit 单实例(const QString& 窗口标题);
+
+    // True when this process is to run the program. False when a running one
+    // was found (and asked to show its launcher): this process should end.
+    bool 成为首个(std::chrono::milliseconds 最长等待 = std::chrono::seconds(5));
+
+    // Runs on the first process whenever a later one starts.
+    void 收到唤醒时(std::function<void()> 唤醒) { m_唤醒 = std::move(唤醒); }
+
+    QString 套接字名() const { return m_套接字名; }
+
+private:
+    bool 开始监听();
+    bool 请求唤醒();
+
+    QString m_套接字名;
+    QLockFile m_锁;
+    QLocalServer m_服务;
+    std::function<void()> m_唤醒;
+};

@@ -1,0 +1,59 @@
+#include "result_box_widget.h"
+
+#include "message_service.h"
+#include "system_clipboard.h"
+#include "text_routines.h"
+#include "program_fonts.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+结果框控件::结果框控件(QWidget* 父) : QTextEdit(父), m_菜单(new QMenu(QStringLiteral(u"文本操作"), this))
+{
+    setObjectName(QStringLiteral("RichTextBox_结果"));
+    setAccessibleName(QStringLiteral(u"计算结果"));
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setAcceptRichText(false);
+    setFont(界面字体::结果框字体());
+    setFrameShape(QFrame::NoFrame);
+
+    m_菜单->setObjectName(QStringLiteral("Pop_TextBox"));
+    QAction* 复制选中 = m_菜单->addAction(QStringLiteral(u"复制选中[&C]"));
+    复制选中->setObjectName(QStringLiteral("Pop_TextBox_CopyInfo"));
+    QAction* 复制全部 = m_菜单->addAction(QStringLiteral(u"复制全部[&A]"));
+    复制全部->setObjectName(QStringLiteral("Pop_TextBox_CopyAll"));
+    m_菜单->addSeparator()->setObjectName(QStringLiteral("Break"));
+    QAction* 清除 = m_菜单->addAction(QStringLiteral(u"清除信息[&R]"));
+    清除->setObjectName(QStringLiteral("Pop_TextBox_Clear"));
+
+    connect(复制选中, &QAction::triggered, this, [this] {
+        系统剪贴板 板;
+        自定义方法::复制选中信息(m_操作, 板, 消息服务::当前());
+    });
+    connect(复制全部, &QAction::triggered, this, [this] {
+        系统剪贴板 板;
+        自定义方法::复制全部信息(m_操作, 板, 消息服务::当前());
+    });
+    connect(清除, &QAction::triggered, this, [this] { 界面优化动作::清除信息(m_操作); });
+}
+
+void 结果框控件::mousePressEvent(QMouseEvent* 事件)
+{
+    if (事件->button() == Qt::RightButton && 事件->buttons() == Qt::RightButton) {
+        m_菜单->popup(事件->globalPosition().toPoint());
+        事件->accept();
+        return;
+    }
+    QTextEdit::mousePressEvent(事件);
+}
+
+void 结果框控件::contextMenuEvent(QContextMenuEvent* 事件)
+{
+    // The mouse opens the menu on the press above; here only the keyboard's menu key does.
+    if (事件->reason() == QContextMenuEvent::Keyboard) {
+        m_菜单->popup(viewport()->mapToGlobal(cursorRect().bottomLeft()));
+    }
+    事件->accept();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "qt_result_box.h"
+
+#include <QTextEdit>
+
+class QMenu;
+class QAction;
+
+// RichTextBox_结果 with its popup menu Pop_TextBox: read-only, selectable, in a font
+// in which a CJK character is two ASCII characters wide. The right button alone
+// (or the keyboard's menu key) opens the menu; no other button does.
+class 结果框控件 final : public QTextEdit {
+public:
+    explicit 结果框控件(QWidget* 父);
+
+    结果框& 操作() { return m_操作; }
+    QMenu* 菜单() const { return m_菜单; }
+
+protected:
+    void mousePressEvent(QMouseEvent* 事件) override;
+    void contextMenuEvent(QContextMenuEvent* 事件) override;
+
+private:
+    文本框结果框 m_操作{*this};
+    QMenu* m_菜单;
+};
