@@ -6,6 +6,7 @@ class QTextEdit;
 
 // The result box operations on a QTextEdit. The document keeps one paragraph break
 // where the text has CR LF, so positions are mapped: outside, CR LF counts as two.
+// The box is read-only; its text changes only through these operations.
 class 文本框结果框 final : public 结果框 {
 public:
     explicit 文本框结果框(QTextEdit& 控件) : m_控件(控件) {}
@@ -25,5 +26,14 @@ public:
     int 文本位置(int 文档位置) const;
 
 private:
+    void 记住选择(int 起点, int 长度);
+    bool 选择未变() const;
+
     QTextEdit& m_控件;
+    // The selection as last set: a position between CR and LF has no document
+    // position of its own, so it is read back from here while the user leaves it be.
+    int m_起点 = 0;
+    int m_长度 = 0;
+    int m_文档锚点 = 0;
+    int m_文档光标 = 0;
 };
