@@ -1,0 +1,48 @@
+#include "food_loader.h"
+
+#include "food_database_readers.h"
+
+#include <QCoreApplication>
+
+QString 食物库路径()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Data/FoodData.mdb");
+}
+
+QString Jet读取程序路径()
+{
+#ifdef Q_OS_WIN
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/vettora-jet-reader.exe");
+#else
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/vettora-jet-reader");
+#endif
+}
+
+namespace 自定义方法 {
+
+void 载入食物数据()
+{
+    载入食物数据(食物库路径(), Jet读取程序路径());
+}
+
+void 载入食物数据(const QString& 数据库, const QString& 读取程序)
+{
+    auto& 表 = 自定义变量::食物数据;
+    表.fill(食物信息{});  // a load of the launcher starts from an empty table, as a new run does
+
+    食物库::记录表 记录;
+    switch (食物库::识别格式(数据库)) {
+    case 食物库::格式::SQLite: 记录 = 食物库::读取SQLite(数据库); break;
+    case 食物库::格式::Jet: 记录 = 食物库::读取Jet(数据库, 读取程序); break;
+    case 食物库::格式::未知: break;
+    }
+    if (!记录) return;
+
+    std::size_t 槽 = 1;
+    for (const 食物信息& 食物 : *记录) {
+        if (槽 >= 表.size()) break;  // records past slot 200 are not kept
+        表[槽++] = 食物;
+    }
+}
+
+}  // namespace 自定义方法
