@@ -1,16 +1,22 @@
 #include "form_main.h"
 
+#include "advert_strip.h"
+
 #include "hand_cursor.h"
 #include "launcher_tiles.h"
 #include "open_page.h"
 #include "page_window.h"
 #include "picture_panel.h"
+#include "server_addresses.h"
 #include "startup_data.h"
+#include "update_check.h"
 #include "program_fonts.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace {
 
@@ -53,14 +59,16 @@ Form_Main::Form_Main()
     setWindowIcon(QIcon(QStringLiteral(":/assets/vettora.svg")));
     setFixedSize(854, 560);
 
-    auto* 广告 = new QWidget(this);
-    广告->setObjectName(QStringLiteral("WebBrowser_AD"));
-    广告->setAccessibleName(QStringLiteral(u"广告"));
-    广告->setGeometry(-2, 0, 857, 95);
-    广告->setAutoFillBackground(true);
-    QPalette 调色板 = 广告->palette();
-    调色板.setColor(QPalette::Window, Qt::white);
-    广告->setPalette(调色板);
+    m_广告 = new 广告条(this);
+    m_广告->setGeometry(-2, 0, 857, 95);
+
+    m_更新计时 = new QTimer(this);
+    m_更新计时->setObjectName(QStringLiteral("Timer_Update"));
+    m_更新计时->setInterval(5000);
+    connect(m_更新计时, &QTimer::timeout, this, [this] {
+        m_更新计时->stop();  // once per load of the launcher
+        modUpdate::DoUpdate(QString::fromLatin1(更新列表地址), QCoreApplication::applicationDirPath());
+    });
 
     auto* 背景 = new 图片面板(QStringLiteral(":/assets/launcher-background.svg"), this);
     背景->setObjectName(QStringLiteral("Picture_底部背景"));
@@ -117,6 +125,8 @@ void Form_Main::建立磁贴(QWidget* 背景)
 void Form_Main::载入()
 {
     自定义方法::初始化数据();
+    m_广告->导航(QUrl(QString::fromLatin1(广告页地址)));
+    m_更新计时->start();
     m_已载入 = true;
 }
 
@@ -141,5 +151,6 @@ void Form_Main::唤醒()
 void Form_Main::closeEvent(QCloseEvent* 事件)
 {
     m_已载入 = false;  // the window is unloaded; the object lives on for the next load
+    m_更新计时->stop();
     事件->accept();
 }

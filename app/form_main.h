@@ -5,9 +5,12 @@
 #include <array>
 
 class QLabel;
+class QTimer;
+class 广告条;
 
 // The launcher: the advert strip at the top and the seven tiles below it. A left
-// press on a tile's icon or title opens its page.
+// press on a tile's icon or title opens its page. Each load of the window prepares
+// the start-up data, points the strip at the advert page and starts the update check.
 class Form_Main final : public QWidget {
 public:
     static constexpr const char16_t* 标题 = u"Vettora Ver.3.0.0.0";
@@ -21,6 +24,8 @@ public:
 
     QWidget* 图标(int 索引) const { return m_图标[static_cast<std::size_t>(索引)]; }
     QLabel* 磁贴标题(int 索引) const { return m_标题[static_cast<std::size_t>(索引)]; }
+    广告条* 广告() const { return m_广告; }
+    QTimer* 更新计时() const { return m_更新计时; }
 
 protected:
     void closeEvent(QCloseEvent* 事件) override;
@@ -29,6 +34,8 @@ private:
     void 载入();
     void 建立磁贴(QWidget* 背景);
 
+    广告条* m_广告 = nullptr;      // WebBrowser_AD
+    QTimer* m_更新计时 = nullptr;  // Timer_Update: the update check, five seconds after each load
     bool m_已载入 = false;
     bool m_已居中 = false;
     std::array<QWidget*, 7> m_图标{};

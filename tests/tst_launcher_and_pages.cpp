@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 // The launcher and the pages as a user meets them: presses on tiles, typing,
 // "计算", the result box's popup menu, closing and opening again.
@@ -47,6 +48,7 @@ private slots:
     void everyControlHasAnAccessibleName();
     void qtTextsAreChinese();
     void resultFontLinesUpTheTable();
+    void updateTimerEndsWithoutALibrary();
 
 private:
     测量页面* 打开测量页(qint16 索引);
@@ -372,6 +374,14 @@ void LauncherAndPagesTest::resultFontLinesUpTheTable()
     QCOMPARE(度量.horizontalAdvance(u"对"_qs), 2 * 度量.horizontalAdvance("a"));
     QCOMPARE(度量.horizontalAdvance("i"), 度量.horizontalAdvance("W"));
     QCOMPARE(度量.horizontalAdvance(u"BMI指数          "_qs), 度量.horizontalAdvance(u"对应分类         "_qs));
+}
+
+void LauncherAndPagesTest::updateTimerEndsWithoutALibrary()
+{
+    // No updater library beside this test program: the check calls nothing and still ends.
+    QTimer* 计时 = m_启动窗口->更新计时();
+    QTRY_VERIFY_WITH_TIMEOUT(!计时->isActive(), 7000);
+    QVERIFY(m_启动窗口->isVisible());
 }
 
 QTEST_MAIN(LauncherAndPagesTest)
