@@ -65,6 +65,7 @@ Form_Main::Form_Main()
     m_更新计时 = new QTimer(this);
     m_更新计时->setObjectName(QStringLiteral("Timer_Update"));
     m_更新计时->setInterval(5000);
+    m_更新计时->setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5 % early
     connect(m_更新计时, &QTimer::timeout, this, [this] {
         m_更新计时->stop();  // once per load of the launcher
         modUpdate::DoUpdate(QString::fromLatin1(更新列表地址), QCoreApplication::applicationDirPath());
