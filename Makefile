@@ -4,15 +4,22 @@
 # Debian packages are listed once, in debian-packages.txt.
 
 PRESET   := default
+RUNS     := 10
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
-.PHONY: run test deps configure build clean
+.PHONY: run test bench deps configure build clean
 
 run: build
 	./build/vettora
 
 test: build
 	ctest --preset $(PRESET)
+
+# Start-up time and memory of the program against a bare Qt window, under Xvfb.
+# Chromium gets a proxy address where nothing listens, so the advert strip stays off the network.
+bench: build
+	QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS="--proxy-server=http://127.0.0.1:9" \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window $(RUNS)
 
 build: configure
 	cmake --build --preset $(PRESET)

@@ -3,11 +3,9 @@
 #include <QPainter>
 #include <QTimer>
 
-#ifdef VETTORA_WEB
-#include "advert_page.h"
-
+#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QWebEngineView>
+#include <QLibrary>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -27,8 +25,16 @@ bool 可用网页()
     return true;
 }
 
-}  // namespace
+QString 模块路径()
+{
+#ifdef Q_OS_WIN
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/vettora-advert.dll");
+#else
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/libvettora-advert.so");
 #endif
+}
+
+}  // namespace
 
 广告条::广告条(QWidget* 父) : QWidget(父)
 {
@@ -39,9 +45,7 @@ bool 可用网页()
 void 广告条::导航(const QUrl& 地址)
 {
     m_地址 = 地址;
-#ifdef VETTORA_WEB
-    if (auto* 视图 = static_cast<QWebEngineView*>(m_视图)) 视图->setUrl(m_地址);
-#endif
+    if (m_视图) m_视图->setProperty("url", m_地址);
 }
 
 void 广告条::paintEvent(QPaintEvent*)
@@ -55,15 +59,16 @@ void 广告条::paintEvent(QPaintEvent*)
 
 void 广告条::建立视图()
 {
-#ifdef VETTORA_WEB
     if (!可用网页()) return;
-    auto* 视图 = new QWebEngineView(this);
-    视图->setPage(new 广告页(视图));
-    视图->setContextMenuPolicy(Qt::NoContextMenu);
-    视图->setAccessibleName(QStringLiteral(u"广告"));
-    视图->setGeometry(rect());
-    视图->show();
-    m_视图 = 视图;
-    if (!m_地址.isEmpty()) 视图->setUrl(m_地址);
-#endif
+    // By absolute path, from the program's folder only; without the module the strip stays plain.
+    QLibrary 模块(模块路径());
+    using 工厂 = QWidget* (*)(QWidget*);
+    const auto 建立 = reinterpret_cast<工厂>(模块.resolve("vettora_advert_view"));
+    if (!建立) return;
+    m_视图 = 建立(this);
+    if (!m_视图) return;
+    m_视图->setAccessibleName(QStringLiteral(u"广告"));
+    m_视图->setGeometry(rect());
+    m_视图->show();
+    if (!m_地址.isEmpty()) m_视图->setProperty("url", m_地址);
 }

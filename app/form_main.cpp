@@ -9,6 +9,7 @@
 #include "picture_panel.h"
 #include "server_addresses.h"
 #include "startup_data.h"
+#include "startup_log.h"
 #include "update_check.h"
 #include "program_fonts.h"
 
@@ -147,6 +148,15 @@ void Form_Main::唤醒()
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+void Form_Main::paintEvent(QPaintEvent* 事件)
+{
+    if (!m_已绘制) {
+        m_已绘制 = true;
+        qCInfo(启动日志, "launcher first paint");
+    }
+    QWidget::paintEvent(事件);
 }
 
 void Form_Main::closeEvent(QCloseEvent* 事件)

@@ -29,6 +29,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* 事件) override;
+    void paintEvent(QPaintEvent* 事件) override;
 
 private:
     void 载入();
@@ -38,6 +39,7 @@ private:
     QTimer* m_更新计时 = nullptr;  // Timer_Update: the update check, five seconds after each load
     bool m_已载入 = false;
     bool m_已居中 = false;
+    bool m_已绘制 = false;
     std::array<QWidget*, 7> m_图标{};
     std::array<QLabel*, 7> m_标题{};
 };

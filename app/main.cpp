@@ -6,7 +6,6 @@
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // wanted by Qt WebEngine
     QApplication 程序(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vettora"));
 

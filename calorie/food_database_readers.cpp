@@ -6,34 +6,27 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QStringDecoder>
 
-#include <atomic>
+#include <sqlite3.h>
+
+#include <memory>
 
 namespace 食物库 {
 namespace {
 
-QString 字段文本(const QVariant& 值)
+// A field's value as text: numbers in their plain form (52, 52.5), NULL as empty text.
+QString 字段文本(sqlite3_stmt* 语句, int 列)
 {
-    if (值.isNull()) return {};
-    switch (值.metaType().id()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return 数字文本(值.toDouble());
-    default:
-        return 值.toString();
+    switch (sqlite3_column_type(语句, 列)) {
+    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER: return QString::number(sqlite3_column_int64(语句, 列));
+    case SQLITE_FLOAT: return 数字文本(sqlite3_column_double(语句, 列));
+    default: {
+        const auto* 文本 = reinterpret_cast<const char*>(sqlite3_column_text(语句, 列));
+        return QString::fromUtf8(文本, sqlite3_column_bytes(语句, 列));
     }
-}
-
-// One connection name per read, so readers never share a connection.
-QString 新连接名()
-{
-    static std::atomic<int> 序号{0};
-    return QStringLiteral("vettora-foods-%1").arg(++序号);
+    }
 }
 
 int 十六进制位(char c)
@@ -86,37 +79,43 @@ std::optional<QString> 解码字段(QByteArrayView 字段)
 
 记录表 读取SQLite(const QString& 路径)
 {
-    if (!QFileInfo(路径).isFile()) return std::nullopt;  // opening would create it
-    const QString 连接名 = 新连接名();
-    记录表 结果;
-    {
-        QSqlDatabase 库 = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), 连接名);
-        库.setDatabaseName(路径);
-        库.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (库.open()) {
-            QSqlQuery 查询(库);
-            查询.setForwardOnly(true);
-            if (查询.exec(QStringLiteral("Select * from FoodData"))) {
-                const QSqlRecord 字段表 = 查询.record();
-                int 列[jet_output::field_count];
-                for (int f = 0; f < jet_output::field_count; ++f) {
-                    列[f] = 字段表.indexOf(QString::fromLatin1(jet_output::field_names[f]));
-                }
-                std::vector<食物信息> 记录;
-                while (查询.next()) {
-                    if (static_cast<int>(记录.size()) >= 最多记录) continue;  // visited, not kept
-                    auto 值 = [&查询, &列](int f) { return 列[f] < 0 ? QString() : 字段文本(查询.value(列[f])); };
-                    记录.push_back({值(0), 值(1), 值(2), 值(3)});
-                }
-                // A damaged file shows as an error part-way: then nothing counts, as when
-                // moving to the last record fails.
-                if (!查询.lastError().isValid()) 结果 = std::move(记录);
+    if (!QFileInfo(路径).isFile()) return std::nullopt;  // never create a missing database
+#ifdef Q_OS_WIN
+    const QByteArray 文件名 = 路径.toUtf8();
+#else
+    const QByteArray 文件名 = QFile::encodeName(路径);
+#endif
+    sqlite3* 原库 = nullptr;
+    const int 打开 = sqlite3_open_v2(文件名.constData(), &原库, SQLITE_OPEN_READONLY, nullptr);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> 库(原库, sqlite3_close);
+    if (打开 != SQLITE_OK) return std::nullopt;
+
+    sqlite3_stmt* 原语句 = nullptr;
+    if (sqlite3_prepare_v2(库.get(), "Select * from FoodData", -1, &原语句, nullptr) != SQLITE_OK) return std::nullopt;
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> 语句(原语句, sqlite3_finalize);
+
+    int 列[jet_output::field_count];
+    for (int f = 0; f < jet_output::field_count; ++f) {
+        列[f] = -1;
+        for (int c = 0; c < sqlite3_column_count(语句.get()); ++c) {
+            if (qstricmp(sqlite3_column_name(语句.get(), c), jet_output::field_names[f]) == 0) {
+                列[f] = c;
+                break;
             }
-            库.close();
         }
     }
-    QSqlDatabase::removeDatabase(连接名);
-    return 结果;
+    auto 值 = [&语句, &列](int f) { return 列[f] < 0 ? QString() : 字段文本(语句.get(), 列[f]); };
+
+    std::vector<食物信息> 记录;
+    for (;;) {
+        const int 结果 = sqlite3_step(语句.get());
+        if (结果 == SQLITE_DONE) break;
+        // A damaged file shows as an error part-way: then nothing counts, as when
+        // moving to the last record fails.
+        if (结果 != SQLITE_ROW) return std::nullopt;
+        if (static_cast<int>(记录.size()) < 最多记录) 记录.push_back({值(0), 值(1), 值(2), 值(3)});  // later ones: visited, not kept
+    }
+    return 记录;
 }
 
 记录表 解析读取程序输出(const QByteArray& 输出)

@@ -22,7 +22,7 @@ enum class 格式 { SQLite, Jet, 未知 };
 // Told by the file's first bytes, not by its name.
 格式 识别格式(const QString& 路径);
 
-// Read in this process, read-only; a missing file is never created.
+// Read in this process with SQLite, read-only; a missing file is never created.
 记录表 读取SQLite(const QString& 路径);
 
 // Read by the helper program, which runs libmdb in a process of its own: a damaged

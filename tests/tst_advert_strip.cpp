@@ -72,7 +72,7 @@ QWebEngineView* AdvertStripTest::载入本地页(广告条& 条)
     条.show();
     if (!QTest::qWaitForWindowExposed(&条)) return nullptr;
     for (int i = 0; i < 250 && !条.网页视图(); ++i) QTest::qWait(20);
-    auto* 视图 = static_cast<QWebEngineView*>(条.网页视图());
+    auto* 视图 = qobject_cast<QWebEngineView*>(条.网页视图());
     if (!视图) return nullptr;
     QSignalSpy 载完(视图, &QWebEngineView::loadFinished);
     条.导航(本地("/"));
@@ -86,7 +86,7 @@ void AdvertStripTest::launcherPointsTheStripAtTheAdvertPage()
     启动窗口.显示();
     QVERIFY(QTest::qWaitForWindowExposed(&启动窗口));
     QTRY_VERIFY_WITH_TIMEOUT(启动窗口.广告()->网页视图(), 5000);
-    auto* 视图 = static_cast<QWebEngineView*>(启动窗口.广告()->网页视图());
+    auto* 视图 = qobject_cast<QWebEngineView*>(启动窗口.广告()->网页视图());
     QCOMPARE(视图->url(), QUrl("http://www.vettora.cn/softs/vettora/gg.html"));
     QCOMPARE(启动窗口.广告()->geometry(), QRect(-2, 0, 857, 95));
     QCOMPARE(视图->size(), QSize(857, 95));
