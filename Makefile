@@ -7,7 +7,7 @@ PRESET   := default
 RUNS     := 10
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
-.PHONY: run test bench deps configure build clean
+.PHONY: run test bench package deps configure build clean
 
 run: build
 	./build/vettora
@@ -20,6 +20,10 @@ test: build
 bench: build
 	QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS="--proxy-server=http://127.0.0.1:9" \
 	  xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window $(RUNS)
+
+# The Debian package, in build/.
+package: build
+	cd build && cpack -G DEB
 
 build: configure
 	cmake --build --preset $(PRESET)
