@@ -16,6 +16,7 @@ void 文本框结果框::设置文本(const QString& 文本)
 {
     QString 文档文本 = 文本;
     文档文本.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    m_控件.setCurrentCharFormat(QTextCharFormat());  // new text starts plain, whatever was set last
     m_控件.setPlainText(文档文本);
     记住选择(0, 0);
 }

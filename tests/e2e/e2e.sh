@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# End-to-end test: the built program in a real X server, driven with real input events
+# (xdotool) and read back through the real clipboard (xclip), the way a person uses it.
+# Run under xvfb-run. Usage: e2e.sh BUILD_DIR CLOSE_WINDOW_TOOL [SCREENSHOT_DIR]
+set -euo pipefail
+build=$(cd "$1" && pwd)
+close_window=$2
+shots=${3:-}
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The advert strip runs, but its web engine stays off the network.
+export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--proxy-server=http://127.0.0.1:9
+started=$(date +%s)
+pid=
+cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+step() { echo "-- $*"; }
+pause() { sleep "${1:-0.4}"; }
+
+# Waits for a visible window whose title matches, and prints its id.
+window() {
+    local id
+    id=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window '$1'"
+    echo "$id"
+}
+# Clicks (button $4, default left) at a point of a window's client area.
+click() {
+    xdotool mousemove --window "$1" "$2" "$3"
+    pause 0.15
+    xdotool click "${4:-1}"
+    pause 0.25
+}
+shot() { [ -z "$shots" ] || import -window "$1" "$shots/$2.png"; }
+
+# Right-clicks the result box, chooses 复制全部[&A] and confirms the message box;
+# then compares the clipboard with the expected text.
+copy_all_and_compare() {
+    local page=$1 x=$2 y=$3 expected=$4
+    click "$page" "$x" "$y" 3
+    xdotool key a  # the menu's access key for 复制全部[&A]
+    local box
+    box=$(window '^Vettora$')
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+    pause 0.2
+    xclip -o -selection clipboard > "$work/clipboard"
+    xdotool key Return
+    pause
+    xdotool search --onlyvisible --name '^Vettora$' >/dev/null 2>&1 && fail "the message box is still open"
+    printf '%s' "$expected" > "$work/expected"
+    cmp -s "$work/clipboard" "$work/expected" || { diff "$work/expected" "$work/clipboard" || true; fail "clipboard differs"; }
+}
+
+launcher_visible() { xdotool search --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' 2>/dev/null | wc -l; }
+
+# Opens tile $1 by its title, waits for the page titled $2 and prints its window id.
+open_tile() {
+    local tiles_x=(498 14 566 290 566 14 290) tiles_y=(64 202 326 202 202 326 326)
+    local launcher
+    launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
+    click "$launcher" $((tiles_x[$1] + 150)) $((96 + tiles_y[$1] + 32))
+    window "$2"
+}
+
+close_page() {
+    "$close_window" "$1"
+    pause 0.6
+    [ "$(launcher_visible)" = 1 ] || fail "the launcher did not come back"
+}
+
+# One measure page: sex (m/f/-), the box x positions and values, the expected result.
+measure_page() {
+    local tile=$1 title=$2 name=$3 sex=$4 expected=$5
+    shift 5
+    step "$name"
+    local page
+    page=$(open_tile "$tile" "$title")
+    [ "$sex" = f ] && click "$page" 143 244
+    while [ $# -gt 0 ]; do
+        click "$page" $(($1 + 21)) 245
+        xdotool type --delay 30 "$2"
+        shift 2
+    done
+    click "$page" 583 245  # 计算
+    pause
+    shot "$page" "$name"
+    copy_all_and_compare "$page" 336 386 "$expected"
+    close_page "$page"
+}
+
+step "start"
+"$build/vettora" &
+pid=$!
+launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
+pause 1.5  # the advert strip
+shot "$launcher" launcher
+
+table=$'BMI指数          <18.5          18.5-24          24-28          >28\n对应分类         轻体重         健康体重         超重           肥胖'
+fat=$'人体要燃烧脂肪，需要满足三个必要条件：\n     1、该运动要达到中低强度的运动心率；\n     2、这种中低强度运动心率的运动要持续20分钟以上；\n     3、这种运动必须是大肌肉群的运动，如慢跑游泳健身操等。\n低于或高于这个范围，都不算中低强度运动心率，燃烧的也就不是脂肪了'
+
+measure_page 2 '^身体质量指数\(BMI\)$' body-mass-index - \
+    $'您的身体质量指数（BMI）为：22.49\n身体质量指数(BMI)：评估体重与身高比例的常用工具，适用范围：18至65岁的人士。\n儿童、发育中的青少年、孕妇、乳母、老人及身型健硕的运动员除外。\n'"$table" \
+    90 170 210 65
+measure_page 3 '^标准体重计算$' standard-weight f '您的年龄身高对应标准体重为： 57 公斤。(1公斤=2斤)' 210 47 330 160
+measure_page 4 '^基础代谢计算$' basal-metabolic-rate m \
+    $'您的基础代谢率为： 1602 大卡\n基础代谢率(BMR)：在安静状态下(通常为静卧状态)消耗的最低热量' 210 30 330 170 452 65
+measure_page 5 '^健康体重范围$' healthy-weight-range - $'您的健康体重范围为：53公斤～69公斤\n\n' 90 170
+measure_page 6 '^燃脂运动计算$' fat-burning-heart-rate - $'您的中低强度运动心率是：114 次/分钟到 152 次/分钟\n'"$fat" 90 30
+measure_page 0 '^一分钟彻底了解自己$' one-minute - \
+    $'您的身体质量指数（BMI）为：22.49\n身体质量指数(BMI)：评估体重与身高比例的常用工具，适用范围：18至65岁的人士\n儿童发育中的青少年孕妇乳母老人及身型健硕的运动员除外\n'"$table"$'\n\n您的健康体重范围为：53公斤～69公斤\n\n您的基础代谢率为：1602大卡\n基础代谢率(BMR)：在安静状态下(通常为静卧状态)消耗的最低热量\n\n您的中低强度运动心率是：114 次/分钟到 152 次/分钟\n'"$fat" \
+    212 30 332 170 454 65
+
+step "calorie calculator"
+page=$(open_tile 1 '^卡路里计算器$')
+click "$page" 62 12        # 早餐 in the meal tree
+xdotool key Down Down      # 午餐
+click "$page" 300 34       # the first food, 大米 (346 kcal)
+xdotool click --repeat 2 --delay 60 1
+pause
+xdotool key Down Return    # the second food, 米饭 (116 kcal), by the keyboard
+pause
+shot "$page" calorie-calculator
+click "$page" 62 12        # back in the tree: 早餐
+xdotool key Down Down Down Return  # the first food under 午餐: 大米 goes
+pause
+copy_all_and_compare "$page" 104 499 $'共摄入：116 大卡\n总消耗 = 活动消耗 + 基础代谢率'
+
+step "second start while a page is open"
+launcher=$(xdotool search --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)
+[ "$(launcher_visible)" = 0 ] || fail "the launcher should be hidden behind the page"
+timeout 10 "$build/vettora" || fail "the second start did not end with status 0"
+pause 0.5
+[ "$(launcher_visible)" = 1 ] || fail "the running launcher was not shown"
+xdotool search --onlyvisible --name '^卡路里计算器$' >/dev/null || fail "the page went away"
+"$close_window" "$page"
+pause 0.6
+
+step "close everything"
+"$close_window" "$launcher"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running"
+wait "$pid" || fail "the program ended with an error"
+pid=
+echo "end-to-end test passed in $(( $(date +%s) - started )) s"
