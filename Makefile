@@ -7,13 +7,19 @@ PRESET   := default
 RUNS     := 10
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
-.PHONY: run test bench package deps configure build clean
+.PHONY: run test test-sanitizers bench package deps configure build clean
 
 run: build
 	./build/vettora
 
 test: build
 	ctest --preset $(PRESET)
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitizers: deps
+	cmake --preset sanitizers
+	cmake --build --preset sanitizers
+	ctest --preset sanitizers
 
 # Start-up time and memory of the program against a bare Qt window, under Xvfb.
 # Chromium gets a proxy address where nothing listens, so the advert strip stays off the network.
@@ -44,4 +50,4 @@ deps:
 	fi
 
 clean:
-	rm -rf build
+	rm -rf build build-sanitizers

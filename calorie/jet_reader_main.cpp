@@ -23,8 +23,10 @@ void limit_resources()
 {
 #ifdef __linux__
     // A damaged file can make libmdb allocate or loop without end: fail fast instead.
+#ifndef __SANITIZE_ADDRESS__  // AddressSanitizer reserves far more address space than this
     const rlimit memory{1024UL * 1024 * 1024, 1024UL * 1024 * 1024};
     setrlimit(RLIMIT_AS, &memory);
+#endif
     const rlimit cpu{5, 5};
     setrlimit(RLIMIT_CPU, &cpu);
 #endif
