@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -60,7 +61,7 @@ int main(int argc, char* argv[])
             }
             bool 热量有效 = false;
             bool 重量有效 = false;
-            const double 每百克 = 字段[2].toDouble(&热量有效);
+            const double 每百克 = QLocale::c().toFloat(字段[2], &热量有效);
             const int 克 = 字段[3].toInt(&重量有效);
             if (字段[0].isEmpty() || !热量有效 || !重量有效 || 克 <= 0) {
                 return 失败(QStringLiteral("line %1: bad food").arg(行号));

@@ -33,7 +33,7 @@ double 峰值内存(qint64 进程号)
     QFile 状态(QStringLiteral("/proc/%1/status").arg(进程号));
     if (!状态.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& 行 : 状态.readAll().split('\n')) {
-        if (行.startsWith("VmHWM:")) return 行.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+        if (行.startsWith("VmHWM:")) return static_cast<double>(行.mid(6).trimmed().split(' ').front().toLongLong()) / 1024.0;
     }
     return 0;
 }

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <string>
 
 // A million random box texts through the reader and every page's check and computation:
 // nothing crashes, no result holds "nan", "inf" or an exponent, and every accepted input
@@ -100,7 +101,7 @@ std::vector<double> 图形数字(const QString& 文本)
         for (auto 数 = 数字.globalMatch(内容); 数.hasNext();) {
             const QString 文 = 数.next().captured(0);
             if (内容.contains(u"1公斤=2斤"_qs) && (文 == "1" || 文 == "2")) continue;
-            结果.push_back(文.toDouble());
+            结果.push_back(std::stod(文.toStdString()));
         }
     }
     return 结果;
