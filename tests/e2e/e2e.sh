@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # End-to-end test: the built program in a real X server, driven with real input events
 # (xdotool) and read back through the real clipboard (xclip), the way a person uses it.
-# Run under xvfb-run. Usage: e2e.sh BUILD_DIR CLOSE_WINDOW_TOOL [SCREENSHOT_DIR]
+# Run under xvfb-run. Usage: e2e.sh BUILD_DIR CLOSE_WINDOW_TOOL JET_FILE [SCREENSHOT_DIR]
 set -euo pipefail
 build=$(cd "$1" && pwd)
 close_window=$2
-shots=${3:-}
+jet_file=$3
+shots=${4:-}
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -144,4 +145,21 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the program is still running"
 wait "$pid" || fail "the program ended with an error"
 pid=
+step "an Access food database in the shipped one's place"
+copy="$work/program"
+mkdir -p "$copy/Data"
+cp "$build/vettora" "$build/vettora-jet-reader" "$copy/"
+cp "$jet_file" "$copy/Data/FoodData.mdb"
+"$copy/vettora" &
+pid=$!
+window '^Vettora Ver\.3\.0\.0\.0$' >/dev/null
+page=$(open_tile 1 '^卡路里计算器$')
+click "$page" 62 12        # 早餐
+click "$page" 300 34       # the first food of the Access file: 苹果, 52 kcal
+xdotool click --repeat 2 --delay 60 1
+pause
+copy_all_and_compare "$page" 104 499 $'共摄入：52 大卡\n总消耗 = 活动消耗 + 基础代谢率'
+kill "$pid"; wait "$pid" 2>/dev/null || true
+pid=
+
 echo "end-to-end test passed in $(( $(date +%s) - started )) s"
