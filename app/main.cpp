@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("vettora"));
 
     单实例 实例(QString::fromUtf16(Form_Main::标题));
-    if (!实例.成为首个()) return 0;  // the running launcher has been brought forward
+    if (实例.检查重复运行()) return 0;  // the running launcher has been brought forward
 
     安装界面语言与字体(程序);
     Form_Main 启动窗口;

@@ -52,18 +52,21 @@ QString 套接字路径(const QString& 键)
     m_服务.setSocketOptions(QLocalServer::UserAccessOption);
 }
 
-bool 单实例::成为首个(std::chrono::milliseconds 最长等待)
+bool 单实例::检查重复运行(std::chrono::milliseconds 最长等待)
 {
     const QDeadlineTimer 期限(最长等待);
     for (;;) {
-        if (m_锁.tryLock(0)) return 开始监听();
-        if (请求唤醒()) return false;
-        if (期限.hasExpired()) return false;  // a live holder that does not answer: still only one
+        if (m_锁.tryLock(0)) {
+            开始监听();
+            return false;
+        }
+        if (请求唤醒()) return true;
+        if (期限.hasExpired()) return true;  // a live holder that does not answer: still only one
         QThread::msleep(50);
     }
 }
 
-bool 单实例::开始监听()
+void 单实例::开始监听()
 {
     // Only the lock holder may remove a socket, which can only be left by a dead holder.
     QLocalServer::removeServer(m_套接字名);
@@ -82,7 +85,6 @@ bool 单实例::开始监听()
         }
     });
     m_服务.listen(m_套接字名);
-    return true;
 }
 
 bool 单实例::请求唤醒()

@@ -14,9 +14,9 @@ class 单实例 {
 public:
     explicit 单实例(const QString& 窗口标题);
 
-    // True when this process is to run the program. False when a running one
-    // was found (and asked to show its launcher): this process should end.
-    bool 成为首个(std::chrono::milliseconds 最长等待 = std::chrono::seconds(5));
+    // True when a launcher of an earlier start was found and asked to come forward:
+    // this process should end. False when this process is to run the program.
+    bool 检查重复运行(std::chrono::milliseconds 最长等待 = std::chrono::seconds(5));
 
     // Runs on the first process whenever a later one starts.
     void 收到唤醒时(std::function<void()> 唤醒) { m_唤醒 = std::move(唤醒); }
@@ -24,7 +24,7 @@ public:
     QString 套接字名() const { return m_套接字名; }
 
 private:
-    bool 开始监听();
+    void 开始监听();
     bool 请求唤醒();
 
     QString m_套接字名;

@@ -96,7 +96,7 @@ void SingleInstanceTest::secondStartWakesTheFirstAndEnds()
     单实例 首个(标题);
     int 唤醒次数 = 0;
     首个.收到唤醒时([&唤醒次数] { ++唤醒次数; });
-    QVERIFY(首个.成为首个());
+    QVERIFY(!首个.检查重复运行());
 
     auto 第二个 = 启动();
     QVERIFY(等到结束(*第二个));
