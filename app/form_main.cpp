@@ -1,48 +1,24 @@
 #include "form_main.h"
 
 #include "advert_strip.h"
-
 #include "hand_cursor.h"
 #include "launcher_tiles.h"
 #include "open_page.h"
 #include "page_window.h"
 #include "picture_panel.h"
+#include "program_fonts.h"
 #include "server_addresses.h"
 #include "startup_data.h"
 #include "startup_log.h"
 #include "update_check.h"
-#include "program_fonts.h"
+#include "widget_triggers.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTimer>
 
 namespace {
-
-// Calls back on a left-button press on the widget it watches; other buttons do nothing.
-class 左键按下 final : public QObject {
-public:
-    左键按下(QWidget* 控件, std::function<void()> 动作) : QObject(控件), m_动作(std::move(动作))
-    {
-        控件->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* 事件) override
-    {
-        if (事件->type() == QEvent::MouseButtonPress
-            && static_cast<QMouseEvent*>(事件)->button() == Qt::LeftButton) {
-            m_动作();
-            return true;
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_动作;
-};
 
 void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
 {
@@ -117,7 +93,7 @@ void Form_Main::建立磁贴(QWidget* 背景)
         设置文字颜色(说明, QColor(0x80, 0x80, 0x80));
 
         for (QWidget* 可按 : {static_cast<QWidget*>(图标), static_cast<QWidget*>(标题)}) {
-            new 左键按下(可按, [this, 索引] { 方法_Form_Main::打开页面(*this, 索引); });
+            左键按下时(可按, [this, 索引] { 方法_Form_Main::打开页面(*this, 索引); });
         }
         m_图标[i] = 图标;
         m_标题[i] = 标题;

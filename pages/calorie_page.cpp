@@ -1,9 +1,9 @@
 #include "calorie_page.h"
 
 #include "result_box_widget.h"
+#include "widget_triggers.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -11,28 +11,6 @@ namespace {
 
 // The page's layout is given in twips; 15 twips make a pixel at 96 dpi.
 constexpr int 像素(int 缇) { return 缇 / 15; }
-
-// Enter on a view does what a double-click does.
-class 回车键 final : public QObject {
-public:
-    回车键(QWidget* 控件, std::function<void()> 动作) : QObject(控件), m_动作(std::move(动作))
-    {
-        控件->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* 事件) override
-    {
-        if (事件->type() != QEvent::KeyPress) return false;
-        const int 键 = static_cast<QKeyEvent*>(事件)->key();
-        if (键 != Qt::Key_Return && 键 != Qt::Key_Enter) return false;
-        m_动作();
-        return true;
-    }
-
-private:
-    std::function<void()> m_动作;
-};
 
 }  // namespace
 
@@ -110,7 +88,7 @@ private:
 Form_卡路里计算器::Form_卡路里计算器(std::function<void()> 关闭后)
     : 页面窗口(std::move(关闭后)), m_树(new QTreeWidget(this)), m_列表(new QTreeWidget(this)),
       m_结果框(new 结果框控件(this)), m_树适配(std::make_unique<树适配>(*m_树)),
-      m_列表适配(std::make_unique<列表适配>(*m_列表))
+      m_列表适配(std::make_unique<列表适配>(*m_列表)), m_页面{*m_树适配, *m_列表适配, m_结果框->操作()}
 {
     setObjectName(QStringLiteral(u"Form_卡路里计算器"));
     setWindowTitle(QStringLiteral(u"卡路里计算器"));
@@ -142,14 +120,14 @@ Form_卡路里计算器::Form_卡路里计算器(std::function<void()> 关闭后
     setTabOrder(m_树, m_列表);
     setTabOrder(m_列表, m_结果框);
 
-    m_页面 = std::make_unique<方法_卡路里计算器::页面>(方法_卡路里计算器::页面{*m_树适配, *m_列表适配, m_结果框->操作()});
-    方法_卡路里计算器::添加餐次(*m_页面);
-    方法_卡路里计算器::初始化页面(*m_页面);
+    方法_卡路里计算器::添加餐次(m_页面);
+    方法_卡路里计算器::初始化页面(m_页面);
 
-    connect(m_列表, &QTreeWidget::itemDoubleClicked, this, [this] { 方法_卡路里计算器::添加食物(*m_页面); });
-    connect(m_树, &QTreeWidget::itemDoubleClicked, this, [this] { 方法_卡路里计算器::删除食物(*m_页面); });
-    new 回车键(m_列表, [this] { 方法_卡路里计算器::添加食物(*m_页面); });
-    new 回车键(m_树, [this] { 方法_卡路里计算器::删除食物(*m_页面); });
+    connect(m_列表, &QTreeWidget::itemDoubleClicked, this, [this] { 方法_卡路里计算器::添加食物(m_页面); });
+    connect(m_树, &QTreeWidget::itemDoubleClicked, this, [this] { 方法_卡路里计算器::删除食物(m_页面); });
+    // Enter does what a double-click does, so the page works from the keyboard.
+    回车时(m_列表, [this] { 方法_卡路里计算器::添加食物(m_页面); });
+    回车时(m_树, [this] { 方法_卡路里计算器::删除食物(m_页面); });
 }
 
 Form_卡路里计算器::~Form_卡路里计算器() = default;

@@ -29,5 +29,5 @@ private:
     结果框控件* m_结果框;
     std::unique_ptr<树适配> m_树适配;
     std::unique_ptr<列表适配> m_列表适配;
-    std::unique_ptr<方法_卡路里计算器::页面> m_页面;
+    方法_卡路里计算器::页面 m_页面;  // what the page module works on
 };
