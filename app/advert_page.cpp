@@ -22,6 +22,8 @@ QWebEngineProfile* 无痕档案()
     设置->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     设置->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     设置->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
+    设置->setAttribute(QWebEngineSettings::ShowScrollBars, false);
+    设置->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
 }
 
 bool 广告页::acceptNavigationRequest(const QUrl& 地址, NavigationType 类型, bool 主框架)

@@ -1,20 +1,27 @@
 #pragma once
 
+#include "advert_probe.h"
+
+#include <QPointer>
+#include <QSvgRenderer>
 #include <QUrl>
 #include <QWidget>
 
-// WebBrowser_AD: the advert page across the top of the launcher. The web view comes from
-// the module beside the program (libvettora-advert.so), loaded one event-loop turn after
-// the launcher's first paint, so the launcher never waits for the web engine; a page
-// asked for before that is loaded then. Without the module (VETTORA_WEB off), and where
-// the engine cannot run, the strip is a plain panel of the same size.
+// WebBrowser_AD: the strip across the top of the launcher. It shows the program's own
+// banner, and the advert page over it only when there is one: one event-loop turn after
+// the launcher's first paint a HEAD request asks the server; only when the page is there
+// is the web view module (libvettora-advert.so) loaded and the page shown. Without the
+// module, without a screen or where the engine cannot run, the banner stays. When the
+// page fails to load or its renderer dies, the module takes its view away and the
+// banner is seen again.
 class 广告条 final : public QWidget {
 public:
     explicit 广告条(QWidget* 父);
 
     void 导航(const QUrl& 地址);
 
-    // The web view (a QWebEngineView) once it exists; nullptr before, and without the module.
+    // The web view (a QWebEngineView) while it exists; nullptr before, after a failure and
+    // without the module. It is visible once its page has loaded.
     QWidget* 网页视图() const { return m_视图; }
     QUrl 地址() const { return m_地址; }
 
@@ -22,9 +29,12 @@ protected:
     void paintEvent(QPaintEvent* 事件) override;
 
 private:
+    void 开始();
     void 建立视图();
 
-    QWidget* m_视图 = nullptr;
+    QSvgRenderer m_横幅;
+    广告探测 m_探测;
+    QPointer<QWidget> m_视图;
     QUrl m_地址;
-    bool m_已安排 = false;
+    bool m_已绘制 = false;
 };

@@ -1,39 +1,68 @@
-// The advert strip's web view, in a module of its own that the launcher loads after its
-// first paint: the launcher's start does not wait for Qt WebEngine, nor for the OpenGL
-// context the engine shares its pictures through.
+// The advert strip's web view, in a module of its own that the launcher loads only when
+// the advert server has a page: nothing of Qt WebEngine is loaded or started before.
+//
+// An 857 × 95 banner needs no GPU: Qt Quick draws the view in software and Chromium runs
+// without its GPU process. No OpenGL context is made, so the launcher's native window is
+// never re-created for one, and the program is smaller.
 
 #include "advert_page.h"
 
-#include <QOpenGLContext>
+#include <QLoggingCategory>
+#include <QQuickWindow>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
-
-// Qt's own hook for the application-wide shared context, which Qt WebEngine renders with.
-// Qt makes that context at start-up when Qt::AA_ShareOpenGLContexts is set; setting the
-// attribute would load the OpenGL driver before the launcher's first paint, so the
-// context is made here instead, when the strip is made.
-Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 
 namespace {
 
-bool 共享上下文就绪()
+void 准备软件渲染()
 {
-    if (QOpenGLContext::globalShareContext()) return true;
-    auto* 上下文 = new QOpenGLContext;  // lives as long as the program, like Qt's own
-    if (!上下文->create()) {
-        delete 上下文;
-        return false;
-    }
-    qt_gl_set_global_share_context(上下文);
-    return true;
+    static bool 已准备 = false;
+    if (已准备) return;
+    已准备 = true;
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QByteArray 旗标 = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!旗标.contains("--disable-gpu")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", 旗标 + " --disable-gpu");
+    // The engine describes its set-up on the terminal; the program is quiet. Qt's logging
+    // rules in the environment (QT_LOGGING_RULES) still turn it on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext=false"));
+}
+
+// Whether a finished load brought a page: the engine gives the HTTP status as the load's
+// error code also when the load went well.
+bool 载入成功(const QWebEngineLoadingInfo& 信息)
+{
+    if (信息.status() != QWebEngineLoadingInfo::LoadSucceededStatus) return false;
+    if (信息.errorDomain() == QWebEngineLoadingInfo::NoErrorDomain) return true;
+    return 信息.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain && 信息.errorCode() >= 200
+        && 信息.errorCode() < 300;
+}
+
+// The page is shown only once it has loaded; a page that fails, answers with an HTTP
+// error or loses its renderer takes the view away, and the strip's banner is seen again.
+void 失败时移除(QWebEngineView* 视图)
+{
+    视图->hide();
+    视图->deleteLater();
 }
 
 }  // namespace
 
 extern "C" Q_DECL_EXPORT QWidget* vettora_advert_view(QWidget* 父)
 {
-    if (!共享上下文就绪()) return nullptr;  // the engine cannot render here
+    准备软件渲染();
     auto* 视图 = new QWebEngineView(父);
-    视图->setPage(new 广告页(视图));
+    auto* 页 = new 广告页(视图);
+    视图->setPage(页);
     视图->setContextMenuPolicy(Qt::NoContextMenu);
+    视图->hide();
+    QObject::connect(页, &QWebEnginePage::loadingChanged, 视图, [视图](const QWebEngineLoadingInfo& 信息) {
+        if (信息.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+        if (载入成功(信息)) {
+            视图->show();
+        } else {
+            失败时移除(视图);
+        }
+    });
+    QObject::connect(页, &QWebEnginePage::renderProcessTerminated, 视图, [视图] { 失败时移除(视图); });
     return 视图;
 }
