@@ -56,7 +56,11 @@ extern "C" Q_DECL_EXPORT QWidget* vettora_advert_view(QWidget* 父)
     视图->setContextMenuPolicy(Qt::NoContextMenu);
     视图->hide();
     QObject::connect(页, &QWebEnginePage::loadingChanged, 视图, [视图](const QWebEngineLoadingInfo& 信息) {
-        if (信息.status() == QWebEngineLoadingInfo::LoadStartedStatus) return;
+        // A link's navigation is refused (the link opens in the system's browser); the
+        // engine reports it as a failed load of the link's address, not of the page.
+        if (信息.status() == QWebEngineLoadingInfo::LoadStartedStatus || 信息.url() != 视图->page()->requestedUrl()) {
+            return;
+        }
         if (载入成功(信息)) {
             视图->show();
         } else {
