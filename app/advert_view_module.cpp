@@ -20,8 +20,13 @@ void 准备软件渲染()
     if (已准备) return;
     已准备 = true;
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // No GPU process, and no zygote for processes without a sandbox (the strip starts
+    // none): the renderer keeps its sandboxed zygote.
     QByteArray 旗标 = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    if (!旗标.contains("--disable-gpu")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", 旗标 + " --disable-gpu");
+    for (const char* 旗 : {"--disable-gpu", "--no-unsandboxed-zygote"}) {
+        if (!旗标.contains(旗)) 旗标 += QByteArray(" ") + 旗;
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", 旗标.trimmed());
     // The engine describes its set-up on the terminal; the program is quiet. Qt's logging
     // rules in the environment (QT_LOGGING_RULES) still turn it on.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext=false"));
