@@ -10,11 +10,16 @@ shots=${4:-}
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-# The advert strip runs, but its web engine stays off the network.
-export QTWEBENGINE_DISABLE_SANDBOX=1 QTWEBENGINE_CHROMIUM_FLAGS=--proxy-server=http://127.0.0.1:9
+# The advert server is a proxy of this test's own on the loopback address: the strip
+# shows its page and nothing reaches the network.
+python3 "$(dirname "$0")/advert_proxy.py" "$work/proxy-port" 2> "$work/proxy.log" &
+proxy_pid=$!
+for _ in $(seq 50); do [ -s "$work/proxy-port" ] && break; sleep 0.1; done
+proxy="http://127.0.0.1:$(cat "$work/proxy-port")"
+export QTWEBENGINE_DISABLE_SANDBOX=1 http_proxy=$proxy QTWEBENGINE_CHROMIUM_FLAGS=--proxy-server=$proxy
 started=$(date +%s)
 pid=
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
+cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; kill "$proxy_pid" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
 fail() { echo "FAIL: $*"; exit 1; }
@@ -92,12 +97,18 @@ measure_page() {
     close_page "$page"
 }
 
-step "start"
-"$build/vettora" &
+step "start: a tile pressed 0.1 s after the launcher shows, while the advert page arrives"
+"$build/vettora" 2> "$work/program.err" &
 pid=$!
 launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
-pause 1.5  # the advert strip
-shot "$launcher" launcher
+sleep 0.1
+xdotool mousemove --window "$launcher" 80 $((96 + 326 + 32)) click 1  # the title of 健康体重范围
+page=$(window '^健康体重范围$')
+close_page "$page"
+for _ in $(seq 100); do grep -q '^GET http://www.vettora.cn/softs/vettora/gg.html$' "$work/proxy.log" && break; sleep 0.1; done
+[ "$(cat "$work/proxy.log")" = $'HEAD http://www.vettora.cn/softs/vettora/gg.html\nGET http://www.vettora.cn/softs/vettora/gg.html' ] \
+    || { cat "$work/proxy.log"; fail "the advert page was not asked for once after its headers"; }
+[ "$(xdotool search --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)" = "$launcher" ] || fail "the launcher's window was made again"
 
 table=$'BMI指数          <18.5          18.5-24          24-28          >28\n对应分类         轻体重         健康体重         超重           肥胖'
 fat=$'人体要燃烧脂肪，需要满足三个必要条件：\n     1、该运动要达到中低强度的运动心率；\n     2、这种中低强度运动心率的运动要持续20分钟以上；\n     3、这种运动必须是大肌肉群的运动，如慢跑游泳健身操等。\n低于或高于这个范围，都不算中低强度运动心率，燃烧的也就不是脂肪了'
@@ -145,6 +156,9 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the program is still running"
 wait "$pid" || fail "the program ended with an error"
 pid=
+# Quiet on the terminal, web engine included (as root, the engine's own word that its
+# sandbox is off is all there may be).
+if grep -v -x 'Sandboxing disabled by user.' "$work/program.err"; then fail "the program printed the lines above"; fi
 step "an Access food database in the shipped one's place"
 copy="$work/program"
 mkdir -p "$copy/Data"
@@ -152,7 +166,9 @@ cp "$build/vettora" "$build/vettora-jet-reader" "$copy/"
 cp "$jet_file" "$copy/Data/FoodData.mdb"
 "$copy/vettora" &
 pid=$!
-window '^Vettora Ver\.3\.0\.0\.0$' >/dev/null
+launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
+pause 1
+shot "$launcher" launcher  # without its web module: the program's own banner
 page=$(open_tile 1 '^卡路里计算器$')
 click "$page" 62 12        # 早餐
 click "$page" 300 34       # the first food of the Access file: 苹果, 52 kcal
