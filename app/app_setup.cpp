@@ -18,4 +18,6 @@ void 安装界面语言与字体(QApplication& 程序)
         }
     }
     QApplication::setFont(界面字体::宋体(9));
+    // The windows are drawn for one style; a desktop's own style does not change them.
+    QApplication::setStyle(QStringLiteral("Fusion"));
 }

@@ -1,12 +1,12 @@
 #include "form_main.h"
 
 #include "advert_strip.h"
-#include "hand_cursor.h"
+#include "design_look.h"
+#include "launcher_tile.h"
 #include "launcher_tiles.h"
 #include "open_page.h"
 #include "page_window.h"
 #include "picture_panel.h"
-#include "program_fonts.h"
 #include "server_addresses.h"
 #include "startup_data.h"
 #include "startup_log.h"
@@ -18,16 +18,7 @@
 #include <QLabel>
 #include <QTimer>
 
-namespace {
-
-void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
-{
-    QPalette 调色板 = 控件->palette();
-    调色板.setColor(QPalette::WindowText, 颜色);
-    控件->setPalette(调色板);
-}
-
-}  // namespace
+#include <algorithm>
 
 Form_Main::Form_Main()
 {
@@ -35,6 +26,7 @@ Form_Main::Form_Main()
     setWindowTitle(QString::fromUtf16(标题));
     setWindowIcon(QIcon(QStringLiteral(":/assets/vettora.svg")));
     setFixedSize(854, 560);
+    界面外观::固定(*this);
 
     m_广告 = new 广告条(this);
     m_广告->setGeometry(-2, 0, 857, 95);
@@ -56,48 +48,44 @@ Form_Main::Form_Main()
 
 void Form_Main::建立磁贴(QWidget* 背景)
 {
-    const QCursor 手形 = 手形光标();
-    for (std::size_t i = 0; i < 启动窗口磁贴().size(); ++i) {
-        const 磁贴& 贴 = 启动窗口磁贴()[i];
+    const auto& 表 = 启动窗口磁贴();
+    for (std::size_t i = 0; i < 表.size(); ++i) {
+        auto* 贴 = new 磁贴按钮(表[i], 背景);
+        贴->setObjectName(QStringLiteral("Picture_Back_%1").arg(i));
+        贴->图标()->setObjectName(QStringLiteral("Image_Logo_%1").arg(i));
+        贴->标题()->setObjectName(QStringLiteral("Label_Title_%1").arg(i));
+        贴->说明()->setObjectName(QStringLiteral("Label_Tips_%1").arg(i));
         const auto 索引 = static_cast<qint16>(i);
-
-        auto* 面板 = new QWidget(背景);
-        面板->setObjectName(QStringLiteral("Picture_Back_%1").arg(i));
-        面板->setGeometry(贴.x, 贴.y, 274, 112);
-        面板->setAutoFillBackground(true);
-        QPalette 白底 = 面板->palette();
-        白底.setColor(QPalette::Window, Qt::white);
-        面板->setPalette(白底);
-
-        auto* 图标 = new 图片面板(贴.图标, 面板);
-        图标->setObjectName(QStringLiteral("Image_Logo_%1").arg(i));
-        图标->setAccessibleName(贴.标题);
-        图标->setGeometry(12, 11, 90, 90);
-        图标->setCursor(手形);
-
-        auto* 标题 = new QLabel(贴.标题, 面板);
-        标题->setObjectName(QStringLiteral("Label_Title_%1").arg(i));
-        标题->setAccessibleName(贴.标题);
-        标题->setFont(界面字体::宋体(12, true));
-        标题->setGeometry(116, 22, 156, 22);
-        标题->setCursor(手形);
-        设置文字颜色(标题, 贴.绿色标题 ? QColor(0x33, 0x99, 0x00) : QColor(0x50, 0x50, 0x50));
-
-        auto* 说明 = new QLabel(标签文本(贴.说明), 面板);
-        说明->setObjectName(QStringLiteral("Label_Tips_%1").arg(i));
-        说明->setAccessibleName(贴.说明.trimmed());
-        说明->setWordWrap(true);
-        说明->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Taller than on Windows: the Linux CJK fonts need more line spacing for three lines.
-        说明->setGeometry(116, 50, 144, std::max(贴.说明高度, 56));
-        设置文字颜色(说明, QColor(0x80, 0x80, 0x80));
-
-        for (QWidget* 可按 : {static_cast<QWidget*>(图标), static_cast<QWidget*>(标题)}) {
-            左键按下时(可按, [this, 索引] { 方法_Form_Main::打开页面(*this, 索引); });
+        for (QWidget* 可按 : {贴->图标(), static_cast<QWidget*>(贴->标题())}) {
+            左键按下时(可按, [this, 索引] { 打开(索引); });
         }
-        m_图标[i] = 图标;
-        m_标题[i] = 标题;
+        connect(贴, &QAbstractButton::clicked, this, [this, 索引] { 打开(索引); });
+        m_磁贴[i] = 贴;
     }
+
+    // The keyboard goes through the tiles in reading order, row by row, and the arrow
+    // keys to the tile beside, above or below in the grid.
+    std::array<std::size_t, 7> 次序{0, 1, 2, 3, 4, 5, 6};
+    std::sort(次序.begin(), 次序.end(), [&表](std::size_t 甲, std::size_t 乙) {
+        return std::pair(表[甲].行, 表[甲].列) < std::pair(表[乙].行, 表[乙].列);
+    });
+    for (std::size_t k = 1; k < 次序.size(); ++k) setTabOrder(m_磁贴[次序[k - 1]], m_磁贴[次序[k]]);
+    for (std::size_t i = 0; i < 表.size(); ++i) {
+        for (std::size_t j = 0; j < 表.size(); ++j) {
+            const int 行差 = 表[j].行 - 表[i].行, 列差 = 表[j].列 - 表[i].列;
+            if (行差 == 0 && 列差 == -1) m_磁贴[i]->设置邻居(Qt::Key_Left, m_磁贴[j]);
+            if (行差 == 0 && 列差 == 1) m_磁贴[i]->设置邻居(Qt::Key_Right, m_磁贴[j]);
+            if (列差 == 0 && 行差 == -1) m_磁贴[i]->设置邻居(Qt::Key_Up, m_磁贴[j]);
+            if (列差 == 0 && 行差 == 1) m_磁贴[i]->设置邻居(Qt::Key_Down, m_磁贴[j]);
+        }
+    }
+    m_磁贴[0]->setFocus();
+}
+
+void Form_Main::打开(qint16 索引)
+{
+    m_上次磁贴 = 索引;
+    方法_Form_Main::打开页面(*this, 索引);
 }
 
 void Form_Main::载入()
@@ -115,6 +103,7 @@ void Form_Main::显示()
         居中(*this);
         m_已居中 = true;
     }
+    m_磁贴[static_cast<std::size_t>(m_上次磁贴)]->setFocus();  // back on the tile that opened the page
     show();
 }
 
@@ -140,4 +129,14 @@ void Form_Main::closeEvent(QCloseEvent* 事件)
     m_已载入 = false;  // the window is unloaded; the object lives on for the next load
     m_更新计时->stop();
     事件->accept();
+}
+
+QWidget* Form_Main::图标(int 索引) const
+{
+    return 磁贴(索引)->图标();
+}
+
+QLabel* Form_Main::磁贴标题(int 索引) const
+{
+    return 磁贴(索引)->标题();
 }

@@ -14,6 +14,8 @@ struct 磁贴 {
     QString 图标;   // resource path
     bool 绿色标题;  // tiles 0 and 1 stand out in green
     int 说明高度;
+    int 行;         // the tile's place in the grid, for the keyboard's reading order and arrows
+    int 列;
 };
 
 const std::array<磁贴, 7>& 启动窗口磁贴();

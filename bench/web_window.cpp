@@ -1,9 +1,9 @@
 // A minimal Qt WebEngine window showing one page at the advert strip's size: the
-// benchmark's measure of what the web engine itself costs, drawn with OpenGL or, with
-// "software", the way the program's strip draws (Qt Quick in software, Chromium without
-// its GPU process).
+// benchmark's measure of what the web engine itself costs, drawn with OpenGL ("opengl"),
+// in software ("software": Qt Quick in software, Chromium without its GPU process), or
+// as the program's strip runs it ("strip": software, and no unsandboxed zygote).
 //
-// Usage: web_window URL [software]
+// Usage: web_window URL opengl|software|strip
 
 #include <QApplication>
 #include <QQuickWindow>
@@ -11,10 +11,12 @@
 
 int main(int argc, char* argv[])
 {
-    const bool 软件 = argc > 2 && qstrcmp(argv[2], "software") == 0;
-    if (软件) {
+    const QByteArray 方式 = argc > 2 ? argv[2] : "opengl";
+    if (方式 != "opengl") {
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --disable-gpu --no-unsandboxed-zygote");
+        QByteArray 旗标 = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --disable-gpu";
+        if (方式 == "strip") 旗标 += " --no-unsandboxed-zygote";
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", 旗标);
     } else {
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     }

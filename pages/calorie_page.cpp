@@ -119,6 +119,7 @@ Form_卡路里计算器::Form_卡路里计算器(std::function<void()> 关闭后
     m_结果框->setGeometry(像素(60), 像素(7080), 像素(3465), 像素(825));
     setTabOrder(m_树, m_列表);
     setTabOrder(m_列表, m_结果框);
+    m_树->setFocus();
 
     方法_卡路里计算器::添加餐次(m_页面);
     方法_卡路里计算器::初始化页面(m_页面);

@@ -119,7 +119,7 @@ void 测量页面::建立底部()
         标签(栏.标题, 底部, QStringLiteral("Label_Tips_%1").arg(2 * 索引))->move(栏.标题x, 61);
         auto* 框 = new QLineEdit(底部);
         框->setObjectName(QStringLiteral("Text_Value_%1").arg(索引));
-        框->setAccessibleName(栏.标题.chopped(1));
+        框->setAccessibleName(栏.标题.chopped(1) + QLatin1Char(' ') + 栏.单位);  // "身高 厘米"
         框->setGeometry(栏.框x, 58, 43, 18);
         框->setTextMargins(1, 0, 1, 0);
         QPalette 调色板 = 框->palette();

@@ -1,12 +1,18 @@
 #include "page_window.h"
 
+#include "design_look.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 
 页面窗口::页面窗口(std::function<void()> 关闭后) : m_关闭后(std::move(关闭后))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    界面外观::固定(*this);
+    // Esc closes the page as the window's close button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void 页面窗口::closeEvent(QCloseEvent* 事件)

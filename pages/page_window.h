@@ -4,8 +4,9 @@
 
 #include <functional>
 
-// What every page does when it is closed, however that happens: the launcher is
-// shown again and the page is discarded, so the next opening starts afresh.
+// What every page does when it is closed, however that happens (Esc too): the launcher
+// is shown again and the page is discarded, so the next opening starts afresh. Every
+// page carries the design's own font and colours.
 class 页面窗口 : public QWidget {
 public:
     explicit 页面窗口(std::function<void()> 关闭后);

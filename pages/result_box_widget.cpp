@@ -1,11 +1,13 @@
 #include "result_box_widget.h"
 
+#include "design_look.h"
 #include "message_service.h"
 #include "system_clipboard.h"
 #include "text_routines.h"
 #include "program_fonts.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -18,8 +20,10 @@
     setAcceptRichText(false);
     setFont(界面字体::结果框字体());
     setFrameShape(QFrame::NoFrame);
+    setTabChangesFocus(true);
 
     m_菜单->setObjectName(QStringLiteral("Pop_TextBox"));
+    界面外观::固定(*m_菜单);
     QAction* 复制选中 = m_菜单->addAction(QStringLiteral(u"复制选中[&C]"));
     复制选中->setObjectName(QStringLiteral("Pop_TextBox_CopyInfo"));
     QAction* 复制全部 = m_菜单->addAction(QStringLiteral(u"复制全部[&A]"));
@@ -52,8 +56,20 @@ void 结果框控件::mousePressEvent(QMouseEvent* 事件)
 void 结果框控件::contextMenuEvent(QContextMenuEvent* 事件)
 {
     // The mouse opens the menu on the press above; here only the keyboard's menu key does.
-    if (事件->reason() == QContextMenuEvent::Keyboard) {
-        m_菜单->popup(viewport()->mapToGlobal(cursorRect().bottomLeft()));
-    }
+    if (事件->reason() == QContextMenuEvent::Keyboard) 在光标处弹出菜单();
     事件->accept();
+}
+
+void 结果框控件::keyPressEvent(QKeyEvent* 事件)
+{
+    if (事件->key() == Qt::Key_F10 && 事件->modifiers() == Qt::ShiftModifier) {
+        在光标处弹出菜单();
+        return;
+    }
+    QTextEdit::keyPressEvent(事件);
+}
+
+void 结果框控件::在光标处弹出菜单()
+{
+    m_菜单->popup(viewport()->mapToGlobal(cursorRect().bottomLeft()));
 }

@@ -1,0 +1,93 @@
+#include "launcher_tile.h"
+
+#include "hand_cursor.h"
+#include "launcher_tiles.h"
+#include "page_window.h"
+#include "picture_panel.h"
+#include "program_fonts.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
+{
+    QPalette 调色板 = 控件->palette();
+    调色板.setColor(QPalette::WindowText, 颜色);
+    控件->setPalette(调色板);
+}
+
+}  // namespace
+
+磁贴按钮::磁贴按钮(const 磁贴& 贴, QWidget* 父) : QAbstractButton(父)
+{
+    setGeometry(贴.x, 贴.y, 274, 112);
+    setFocusPolicy(Qt::TabFocus);  // a click never moves the focus here
+    setAccessibleName(贴.标题);
+    setAccessibleDescription(贴.说明.trimmed());
+
+    const QCursor 手形 = 手形光标();
+    m_图标 = new 图片面板(贴.图标, this);
+    m_图标->setAccessibleName(贴.标题);
+    m_图标->setGeometry(12, 11, 90, 90);
+    m_图标->setCursor(手形);
+
+    m_标题 = new QLabel(贴.标题, this);
+    m_标题->setAccessibleName(贴.标题);
+    m_标题->setFont(界面字体::宋体(12, true));
+    m_标题->setGeometry(116, 22, 156, 22);
+    m_标题->setCursor(手形);
+    设置文字颜色(m_标题, 贴.绿色标题 ? QColor(0x33, 0x99, 0x00) : QColor(0x50, 0x50, 0x50));
+
+    m_说明 = new QLabel(标签文本(贴.说明), this);
+    m_说明->setAccessibleName(贴.说明.trimmed());
+    m_说明->setWordWrap(true);
+    m_说明->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Taller than on Windows: the Linux CJK fonts need more line spacing for three lines.
+    m_说明->setGeometry(116, 50, 144, std::max(贴.说明高度, 56));
+    设置文字颜色(m_说明, QColor(0x80, 0x80, 0x80));
+}
+
+void 磁贴按钮::paintEvent(QPaintEvent*)
+{
+    QPainter 画笔(this);
+    画笔.fillRect(rect(), Qt::white);
+    if (hasFocus()) {
+        画笔.setPen(QPen(QColor(0x33, 0x99, 0x00), 2));
+        画笔.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void 磁贴按钮::keyPressEvent(QKeyEvent* 事件)
+{
+    switch (事件->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        if (!事件->isAutoRepeat()) click();
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (const auto 它 = m_邻居.find(事件->key()); 它 != m_邻居.end()) 它->second->setFocus(Qt::TabFocusReason);
+        return;
+    default:
+        QWidget::keyPressEvent(事件);
+    }
+}
+
+// The panel itself does not react to the mouse: presses on the icon and the title are
+// taken by the launcher, everything else goes on to the background as before.
+void 磁贴按钮::mousePressEvent(QMouseEvent* 事件)
+{
+    事件->ignore();
+}
+
+void 磁贴按钮::mouseReleaseEvent(QMouseEvent* 事件)
+{
+    事件->ignore();
+}

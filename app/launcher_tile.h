@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAbstractButton>
+
+#include <map>
+
+class QLabel;
+struct 磁贴;
+
+// One tile of the launcher, Picture_Back(i): a white panel with its icon, title and
+// description. For the keyboard it is one stop of the focus chain with a green focus
+// frame: Enter or Space open its page and the arrow keys move to the neighbouring tile.
+// Screen readers see a push button named by its title, described by its description,
+// whose press action opens the page. The mouse opens the page only from the icon and
+// the title, with the left button; a press on the rest of the panel does nothing.
+class 磁贴按钮 final : public QAbstractButton {
+public:
+    磁贴按钮(const 磁贴& 贴, QWidget* 父);
+
+    QWidget* 图标() const { return m_图标; }
+    QLabel* 标题() const { return m_标题; }
+    QLabel* 说明() const { return m_说明; }
+
+    // Where an arrow key (Qt::Key_Left ...) leads; no neighbour, no move.
+    void 设置邻居(int 键, 磁贴按钮* 邻居) { m_邻居[键] = 邻居; }
+
+protected:
+    void paintEvent(QPaintEvent* 事件) override;
+    void keyPressEvent(QKeyEvent* 事件) override;
+    void mousePressEvent(QMouseEvent* 事件) override;
+    void mouseReleaseEvent(QMouseEvent* 事件) override;
+
+private:
+    QWidget* m_图标;
+    QLabel* m_标题;
+    QLabel* m_说明;
+    std::map<int, 磁贴按钮*> m_邻居;
+};

@@ -1,0 +1,50 @@
+#include "design_look.h"
+
+#include "program_fonts.h"
+
+#include <QWidget>
+
+namespace 界面外观 {
+
+QPalette 浅色调色板()
+{
+    const QColor 文字(0x40, 0x40, 0x40);
+    const QColor 灰字(0xA0, 0xA0, 0xA0);
+    QPalette 调色板;
+    // Every role is set, in every group, so nothing is left to the desktop's palette.
+    const std::pair<QPalette::ColorRole, QColor> 角色[] = {
+        {QPalette::Window, Qt::white},
+        {QPalette::WindowText, 文字},
+        {QPalette::Base, Qt::white},
+        {QPalette::AlternateBase, QColor(0xF5, 0xF5, 0xF5)},
+        {QPalette::Text, 文字},
+        {QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80)},
+        {QPalette::Button, QColor(0xF0, 0xF0, 0xF0)},
+        {QPalette::ButtonText, 文字},
+        {QPalette::BrightText, Qt::white},
+        {QPalette::Light, Qt::white},
+        {QPalette::Midlight, QColor(0xE3, 0xE3, 0xE3)},
+        {QPalette::Mid, QColor(0xA0, 0xA0, 0xA0)},
+        {QPalette::Dark, QColor(0x69, 0x69, 0x69)},
+        {QPalette::Shadow, QColor(0x40, 0x40, 0x40)},
+        {QPalette::Highlight, QColor(0x00, 0x78, 0xD7)},
+        {QPalette::HighlightedText, Qt::white},
+        {QPalette::Link, QColor(0x00, 0x66, 0xCC)},
+        {QPalette::LinkVisited, QColor(0x80, 0x00, 0x80)},
+        {QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1)},
+        {QPalette::ToolTipText, Qt::black},
+    };
+    for (const auto& [名, 色] : 角色) 调色板.setColor(名, 色);
+    for (const QPalette::ColorRole 名 : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        调色板.setColor(QPalette::Disabled, 名, 灰字);
+    }
+    return 调色板;
+}
+
+void 固定(QWidget& 窗口)
+{
+    窗口.setPalette(浅色调色板());
+    窗口.setFont(界面字体::宋体(9));
+}
+
+}  // namespace 界面外观

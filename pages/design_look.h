@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPalette>
+
+class QWidget;
+
+// The windows are a fixed design with pictures: light colours and the "宋体" fonts of
+// the layout they were drawn for. Each window carries its own font and palette, so that
+// a desktop theme that sets the application's font or palette (also after the program
+// has started) does not reach into the design.
+namespace 界面外观 {
+
+// White boxes, #404040 text, the usual blue selection.
+QPalette 浅色调色板();
+
+// Gives a window (or popup) the design's palette and its default font, "宋体" 9 point.
+void 固定(QWidget& 窗口);
+
+}  // namespace 界面外观
