@@ -25,6 +25,7 @@ void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
 {
     setGeometry(贴.x, 贴.y, 274, 112);
     setFocusPolicy(Qt::TabFocus);  // a click never moves the focus here
+    setBackgroundRole(QPalette::Window);  // a panel: its labels draw in their window text colours
     setAccessibleName(贴.标题);
     setAccessibleDescription(贴.说明.trimmed());
 
@@ -37,7 +38,7 @@ void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
     m_标题 = new QLabel(贴.标题, this);
     m_标题->setAccessibleName(贴.标题);
     m_标题->setFont(界面字体::宋体(12, true));
-    m_标题->setGeometry(116, 22, 156, 22);
+    m_标题->setGeometry(116, 22, 156, 24);  // the line height of the Linux CJK fonts at 12 point
     m_标题->setCursor(手形);
     设置文字颜色(m_标题, 贴.绿色标题 ? QColor(0x33, 0x99, 0x00) : QColor(0x50, 0x50, 0x50));
 

@@ -73,7 +73,7 @@ void 测量页面::建立顶部()
     QLabel* 提示 = 标签(m_描述.顶部提示, 顶部, QStringLiteral("Label_顶部提示"));
     提示->setWordWrap(true);
     提示->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    提示->setGeometry(187, 72, 433, 87);
+    提示->setGeometry(187, 71, 433, 108);  // six lines of the Linux CJK fonts, to the header's foot
 }
 
 void 测量页面::建立底部()
