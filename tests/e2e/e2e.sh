@@ -39,13 +39,30 @@ click() {
     xdotool click "${4:-1}"
     pause 0.25
 }
-shot() { [ -z "$shots" ] || import -window "$1" "$shots/$2.png"; }
+# Screenshots go to the work folder (for comparison) and to SCREENSHOT_DIR when given.
+shot() {
+    import -window "$1" "$work/$2.png"
+    [ -z "$shots" ] || cp "$work/$2.png" "$shots/$2.png"
+}
+# Two screenshots must be the same, pixel for pixel.
+same_pixels() {
+    local differ
+    differ=$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1) || true
+    [ "$differ" = 0 ] || fail "$2 differs from $1 in $differ pixels"
+}
 
-# Right-clicks the result box, chooses 复制全部[&A] and confirms the message box;
-# then compares the clipboard with the expected text.
+# Right-clicks the result box (with menu_by=key: clicks it and presses the menu key),
+# chooses 复制全部[&A] and confirms the message box; then compares the clipboard with
+# the expected text.
 copy_all_and_compare() {
     local page=$1 x=$2 y=$3 expected=$4
-    click "$page" "$x" "$y" 3
+    if [ "${menu_by:-mouse}" = key ]; then
+        click "$page" "$x" "$y"
+        xdotool key Menu
+        pause 0.25
+    else
+        click "$page" "$x" "$y" 3
+    fi
     xdotool key a  # the menu's access key for 复制全部[&A]
     local box
     box=$(window '^Vettora$')
@@ -110,6 +127,17 @@ for _ in $(seq 100); do grep -q '^GET http://www.vettora.cn/softs/vettora/gg.htm
     || { cat "$work/proxy.log"; fail "the advert page was not asked for once after its headers"; }
 [ "$(xdotool search --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)" = "$launcher" ] || fail "the launcher's window was made again"
 
+step "the keyboard alone: back on the tile that opened the page, Right, Enter, Esc"
+xdotool mousemove --window "$launcher" 400 40
+xdotool key Right Return  # from 健康体重范围 to 燃脂运动计算
+page=$(window '^燃脂运动计算$')
+xdotool mousemove --window "$page" 300 100
+pause 0.3
+xdotool key Escape
+pause 0.6
+xdotool search --onlyvisible --name '^燃脂运动计算$' >/dev/null 2>&1 && fail "Esc did not close the page"
+[ "$(launcher_visible)" = 1 ] || fail "the launcher did not come back"
+
 table=$'BMI指数          <18.5          18.5-24          24-28          >28\n对应分类         轻体重         健康体重         超重           肥胖'
 fat=$'人体要燃烧脂肪，需要满足三个必要条件：\n     1、该运动要达到中低强度的运动心率；\n     2、这种中低强度运动心率的运动要持续20分钟以上；\n     3、这种运动必须是大肌肉群的运动，如慢跑游泳健身操等。\n低于或高于这个范围，都不算中低强度运动心率，燃烧的也就不是脂肪了'
 
@@ -119,7 +147,7 @@ measure_page 2 '^身体质量指数\(BMI\)$' body-mass-index - \
 measure_page 3 '^标准体重计算$' standard-weight f '您的年龄身高对应标准体重为： 57 公斤。(1公斤=2斤)' 210 47 330 160
 measure_page 4 '^基础代谢计算$' basal-metabolic-rate m \
     $'您的基础代谢率为： 1602 大卡\n基础代谢率(BMR)：在安静状态下(通常为静卧状态)消耗的最低热量' 210 30 330 170 452 65
-measure_page 5 '^健康体重范围$' healthy-weight-range - $'您的健康体重范围为：53公斤～69公斤\n\n' 90 170
+menu_by=key measure_page 5 '^健康体重范围$' healthy-weight-range - $'您的健康体重范围为：53公斤～69公斤\n\n' 90 170
 measure_page 6 '^燃脂运动计算$' fat-burning-heart-rate - $'您的中低强度运动心率是：114 次/分钟到 152 次/分钟\n'"$fat" 90 30
 measure_page 0 '^一分钟彻底了解自己$' one-minute - \
     $'您的身体质量指数（BMI）为：22.49\n身体质量指数(BMI)：评估体重与身高比例的常用工具，适用范围：18至65岁的人士\n儿童发育中的青少年孕妇乳母老人及身型健硕的运动员除外\n'"$table"$'\n\n您的健康体重范围为：53公斤～69公斤\n\n您的基础代谢率为：1602大卡\n基础代谢率(BMR)：在安静状态下(通常为静卧状态)消耗的最低热量\n\n您的中低强度运动心率是：114 次/分钟到 152 次/分钟\n'"$fat" \
@@ -175,6 +203,36 @@ click "$page" 300 34       # the first food of the Access file: 苹果, 52 kcal
 xdotool click --repeat 2 --delay 60 1
 pause
 copy_all_and_compare "$page" 104 499 $'共摄入：52 大卡\n总消耗 = 活动消耗 + 基础代谢率'
+kill "$pid"; wait "$pid" 2>/dev/null || true
+pid=
+
+step "a dark desktop with a 14-point font (qt6ct): the same launcher and pages"
+mkdir -p "$work/dark/qt6ct"
+cat > "$work/dark/qt6ct/qt6ct.conf" <<CONF
+[Appearance]
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+custom_palette=true
+style=Fusion
+
+[Fonts]
+fixed="DejaVu Sans Mono,14,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+general="DejaVu Sans,14,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+CONF
+QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/dark" "$copy/vettora" &
+pid=$!
+launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
+pause 1
+shot "$launcher" launcher-dark
+same_pixels launcher launcher-dark
+page=$(open_tile 2 '^身体质量指数\(BMI\)$')
+click "$page" 111 245
+xdotool type --delay 30 170
+click "$page" 231 245
+xdotool type --delay 30 65
+click "$page" 583 245  # 计算
+pause
+shot "$page" body-mass-index-dark
+same_pixels body-mass-index body-mass-index-dark
 kill "$pid"; wait "$pid" 2>/dev/null || true
 pid=
 
