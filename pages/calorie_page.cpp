@@ -98,6 +98,7 @@ Form_卡路里计算器::Form_卡路里计算器(std::function<void()> 关闭后
     m_树->setObjectName(QStringLiteral(u"TreeView_食物列表"));
     m_树->setAccessibleName(QStringLiteral(u"餐次"));
     m_树->setToolTip(QStringLiteral(u"双击节点删除"));
+    m_树->setHeaderLabel(QStringLiteral(u"餐次"));  // hidden; what a screen reader names the column
     m_树->setHeaderHidden(true);
     m_树->setGeometry(像素(30), 像素(30), 像素(3495), 像素(6975));
 

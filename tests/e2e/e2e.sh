@@ -42,7 +42,7 @@ click() {
 # Screenshots go to the work folder (for comparison) and to SCREENSHOT_DIR when given.
 shot() {
     import -window "$1" "$work/$2.png"
-    [ -z "$shots" ] || cp "$work/$2.png" "$shots/$2.png"
+    [ -z "$shots" ] || [[ $2 == *-dark ]] || cp "$work/$2.png" "$shots/$2.png"  # the dark ones are the same
 }
 # Two screenshots must be the same, pixel for pixel.
 same_pixels() {
