@@ -2,8 +2,9 @@
 // the advert server has a page: nothing of Qt WebEngine is loaded or started before.
 //
 // An 857 × 95 banner needs no GPU: Qt Quick draws the view in software and Chromium runs
-// without its GPU process. No OpenGL context is made, so the launcher's native window is
-// never re-created for one, and the program is smaller.
+// without its GPU process. The launcher's native window is never re-created for an OpenGL
+// surface, and the program is smaller. (The engine still wants the application-wide
+// OpenGL context to exist when it starts; the strip makes it before loading the module.)
 
 #include "advert_page.h"
 
