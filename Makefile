@@ -5,6 +5,7 @@
 
 PRESET   := default
 RUNS     := 10
+MEMORY_ROUNDS :=
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
 .PHONY: run test test-sanitizers bench package deps configure build clean
@@ -25,7 +26,7 @@ test-sanitizers: deps
 # benchmark is the advert server itself, through a proxy on the loopback address.
 bench: build
 	QTWEBENGINE_DISABLE_SANDBOX=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
-	  ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window ./build/bench/web_window $(RUNS)
+	  ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window ./build/bench/web_window $(RUNS) $(MEMORY_ROUNDS)
 
 # The Debian package, in build/.
 package: build
