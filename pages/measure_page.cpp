@@ -14,16 +14,11 @@
 
 namespace {
 
-const QColor 文字颜色(0x40, 0x40, 0x40);
-
 QLabel* 标签(const QString& 文本, QWidget* 父, const QString& 名称)
 {
     auto* 标 = new QLabel(标签文本(文本), 父);
     标->setObjectName(名称);
     标->setAccessibleName(文本.trimmed());
-    QPalette 调色板 = 标->palette();
-    调色板.setColor(QPalette::WindowText, 文字颜色);
-    标->setPalette(调色板);
     标->setAttribute(Qt::WA_TranslucentBackground);
     return 标;
 }
@@ -102,11 +97,7 @@ void 测量页面::建立底部()
             m_性别[i]->setObjectName(QStringLiteral("Option_性别_%1").arg(i));
             m_性别[i]->setAccessibleName(名称[i]);
             m_性别[i]->setGeometry(90 + 36 * i, 57, 35, 19);
-            m_性别[i]->setAutoFillBackground(true);
-            QPalette 调色板 = m_性别[i]->palette();
-            调色板.setColor(QPalette::Window, Qt::white);
-            调色板.setColor(QPalette::WindowText, 文字颜色);
-            m_性别[i]->setPalette(调色板);
+            m_性别[i]->setAutoFillBackground(true);  // white, as the window's palette has it
             组->addButton(m_性别[i], i);
         }
         m_性别[0]->setChecked(true);
@@ -122,9 +113,6 @@ void 测量页面::建立底部()
         框->setAccessibleName(栏.标题.chopped(1) + QLatin1Char(' ') + 栏.单位);  // "身高 厘米"
         框->setGeometry(栏.框x, 58, 43, 18);
         框->setTextMargins(1, 0, 1, 0);
-        QPalette 调色板 = 框->palette();
-        调色板.setColor(QPalette::Text, 文字颜色);
-        框->setPalette(调色板);
         标签(栏.单位, 底部, QStringLiteral("Label_Tips_%1").arg(2 * 索引 + 1))->move(栏.单位x, 61);
         connect(框, &QLineEdit::returnPressed, this, [this] { 计算(); });
         m_输入框.push_back(框);
