@@ -57,6 +57,8 @@ def main():
     press(tile)
 
     page = wait_for("BMI page", lambda: next((w for w in program() if w.name == "身体质量指数(BMI)"), None))
+    if page.getRoleName() != "frame":
+        fail("the page is a %r, not a window" % page.getRoleName())
     height = wait_for("height box", lambda: node(page, "text", "身高 厘米"))
     weight = node(page, "text", "体重 千克")
     calculate = node(page, "push button", "计算")
