@@ -207,6 +207,7 @@ kill "$pid"; wait "$pid" 2>/dev/null || true
 pid=
 
 step "a dark desktop with a 14-point font (qt6ct): the same launcher and pages"
+dpkg-query -W -f='${Status}' qt6ct 2>/dev/null | grep -q 'install ok installed' || fail "qt6ct is not installed"
 mkdir -p "$work/dark/qt6ct"
 cat > "$work/dark/qt6ct/qt6ct.conf" <<CONF
 [Appearance]
