@@ -15,10 +15,14 @@ bool 是网页(int 状态码, const QString& 类型)
 
 }  // namespace
 
-void 广告探测::探测(const QUrl& 地址, std::function<void(bool 有页面)> 结果)
+广告探测::广告探测()
 {
     // The same proxy as the web engine takes from the desktop (http_proxy and the like).
     QNetworkProxyFactory::setUseSystemConfiguration(true);
+}
+
+void 广告探测::探测(const QUrl& 地址, std::function<void(bool 有页面)> 结果)
+{
     QNetworkRequest 请求(地址);
     请求.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
     请求.setTransferTimeout(最长毫秒);
@@ -31,7 +35,6 @@ void 广告探测::探测(const QUrl& 地址, std::function<void(bool 有页面)
         结果(有页面);
     });
 }
-
 
 广告探测::~广告探测()
 {

@@ -13,7 +13,7 @@ class 广告探测 final {
 public:
     static constexpr int 最长毫秒 = 5000;
 
-    广告探测() = default;
+    广告探测();
     ~广告探测();  // an answer still on its way calls nothing any more
 
     void 探测(const QUrl& 地址, std::function<void(bool 有页面)> 结果);

@@ -82,13 +82,9 @@ void 磁贴按钮::keyPressEvent(QKeyEvent* 事件)
 }
 
 // The panel itself does not react to the mouse: presses on the icon and the title are
-// taken by the launcher, everything else goes on to the background as before.
+// taken by the launcher, everything else goes on to the background as before (so no
+// release ever reaches the button either).
 void 磁贴按钮::mousePressEvent(QMouseEvent* 事件)
-{
-    事件->ignore();
-}
-
-void 磁贴按钮::mouseReleaseEvent(QMouseEvent* 事件)
 {
     事件->ignore();
 }

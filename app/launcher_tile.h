@@ -28,7 +28,6 @@ protected:
     void paintEvent(QPaintEvent* 事件) override;
     void keyPressEvent(QKeyEvent* 事件) override;
     void mousePressEvent(QMouseEvent* 事件) override;
-    void mouseReleaseEvent(QMouseEvent* 事件) override;
 
 private:
     QWidget* m_图标;
