@@ -12,6 +12,10 @@
 
 #include <memory>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace 食物库 {
 namespace {
 
@@ -62,6 +66,63 @@ std::optional<QString> 解码字段(QByteArrayView 字段)
     return 文本;
 }
 
+// While it lives, SQLite may hold at most this much memory in all; more fails the query.
+// Afterwards the memory goes back to the system: glibc would keep the small blocks a big
+// query leaves, and the program would stay that much bigger.
+class SQLite内存上限 {
+public:
+    SQLite内存上限() : m_原值(sqlite3_hard_heap_limit64(16 * 1024 * 1024)) {}
+    ~SQLite内存上限()
+    {
+        sqlite3_hard_heap_limit64(m_原值);
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+    }
+    SQLite内存上限(const SQLite内存上限&) = delete;
+    SQLite内存上限& operator=(const SQLite内存上限&) = delete;
+
+private:
+    sqlite3_int64 m_原值;
+};
+
+// The file comes from outside: its views and triggers may not call functions with side
+// effects, no other database is attached, temporary tables stay in (bounded) memory, no
+// value may grow past 64 KiB, and a query is interrupted at the deadline.
+void 限制连接(sqlite3* 库, QDeadlineTimer& 期限)
+{
+    sqlite3_db_config(库, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(库, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_limit(库, SQLITE_LIMIT_LENGTH, 64 * 1024);
+    sqlite3_limit(库, SQLITE_LIMIT_ATTACHED, 0);
+    sqlite3_exec(库, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
+    sqlite3_progress_handler(库, 1000, [](void* 期限) { return static_cast<QDeadlineTimer*>(期限)->hasExpired() ? 1 : 0; },
+                             &期限);
+}
+
+using 语句指针 = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+
+// The four food fields of FoodData, each as the table has it or NULL when it has none:
+// only these are read, whatever else the table holds.
+语句指针 准备查询(sqlite3* 库)
+{
+    sqlite3_stmt* 原语句 = nullptr;
+    if (sqlite3_prepare_v2(库, "Select * from FoodData", -1, &原语句, nullptr) != SQLITE_OK) return {nullptr, sqlite3_finalize};
+    const 语句指针 全部(原语句, sqlite3_finalize);
+    QByteArray 查询("SELECT ");
+    for (int f = 0; f < jet_output::field_count; ++f) {
+        bool 有 = false;
+        for (int c = 0; c < sqlite3_column_count(全部.get()) && !有; ++c) {
+            有 = qstricmp(sqlite3_column_name(全部.get(), c), jet_output::field_names[f]) == 0;
+        }
+        查询 += (f > 0 ? ", " : "") + (有 ? '"' + QByteArray(jet_output::field_names[f]) + '"' : QByteArray("NULL"));
+    }
+    查询 += " FROM FoodData";
+    原语句 = nullptr;
+    sqlite3_prepare_v2(库, 查询.constData(), -1, &原语句, nullptr);
+    return {原语句, sqlite3_finalize};  // null when it cannot be prepared
+}
+
 }  // namespace
 
 格式 识别格式(const QString& 路径)
@@ -77,7 +138,7 @@ std::optional<QString> 解码字段(QByteArrayView 字段)
     return 格式::未知;
 }
 
-记录表 读取SQLite(const QString& 路径)
+记录表 读取SQLite(const QString& 路径, QDeadlineTimer 期限)
 {
     if (!QFileInfo(路径).isFile()) return std::nullopt;  // never create a missing database
 #ifdef Q_OS_WIN
@@ -85,35 +146,24 @@ std::optional<QString> 解码字段(QByteArrayView 字段)
 #else
     const QByteArray 文件名 = QFile::encodeName(路径);
 #endif
+    const SQLite内存上限 内存上限;
     sqlite3* 原库 = nullptr;
     const int 打开 = sqlite3_open_v2(文件名.constData(), &原库, SQLITE_OPEN_READONLY, nullptr);
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> 库(原库, sqlite3_close);
     if (打开 != SQLITE_OK) return std::nullopt;
+    限制连接(库.get(), 期限);
 
-    sqlite3_stmt* 原语句 = nullptr;
-    if (sqlite3_prepare_v2(库.get(), "Select * from FoodData", -1, &原语句, nullptr) != SQLITE_OK) return std::nullopt;
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> 语句(原语句, sqlite3_finalize);
-
-    int 列[jet_output::field_count];
-    for (int f = 0; f < jet_output::field_count; ++f) {
-        列[f] = -1;
-        for (int c = 0; c < sqlite3_column_count(语句.get()); ++c) {
-            if (qstricmp(sqlite3_column_name(语句.get(), c), jet_output::field_names[f]) == 0) {
-                列[f] = c;
-                break;
-            }
-        }
-    }
-    auto 值 = [&语句, &列](int f) { return 列[f] < 0 ? QString() : 字段文本(语句.get(), 列[f]); };
-
+    const auto 语句 = 准备查询(库.get());
+    if (!语句) return std::nullopt;
     std::vector<食物信息> 记录;
-    for (;;) {
+    // Records after the last one the table can hold are not visited.
+    while (static_cast<int>(记录.size()) < 最多记录) {
         const int 结果 = sqlite3_step(语句.get());
         if (结果 == SQLITE_DONE) break;
-        // A damaged file shows as an error part-way: then nothing counts, as when
-        // moving to the last record fails.
+        // A damaged file, a value too long or a query past its time or memory: nothing
+        // counts, as when a read of the file fails part-way.
         if (结果 != SQLITE_ROW) return std::nullopt;
-        if (static_cast<int>(记录.size()) < 最多记录) 记录.push_back({值(0), 值(1), 值(2), 值(3)});  // later ones: visited, not kept
+        记录.push_back({字段文本(语句.get(), 0), 字段文本(语句.get(), 1), 字段文本(语句.get(), 2), 字段文本(语句.get(), 3)});
     }
     return 记录;
 }
@@ -151,20 +201,28 @@ std::optional<QString> 解码字段(QByteArrayView 字段)
     return 记录;
 }
 
-记录表 读取Jet(const QString& 路径, const QString& 读取程序, int 超时毫秒)
+记录表 读取Jet(const QString& 路径, const QString& 读取程序, QDeadlineTimer 期限)
 {
     if (!QFileInfo(读取程序).isExecutable()) return std::nullopt;
+    // Four fields of 255 characters, each UTF-8 character escaped at worst, 200 times over.
+    constexpr qsizetype 最长输出 = 最多记录 * jet_output::field_count * (最长字段 * 3 + 1) + 64;
     QProcess 进程;
     进程.setStandardErrorFile(QProcess::nullDevice());
     进程.setStandardInputFile(QProcess::nullDevice());
     进程.start(读取程序, {路径}, QIODevice::ReadOnly);
-    if (!进程.waitForFinished(超时毫秒)) {
+    QByteArray 输出;
+    while (进程.state() != QProcess::NotRunning && !期限.hasExpired() && 输出.size() <= 最长输出) {
+        进程.waitForReadyRead(static_cast<int>(期限.remainingTime()));
+        输出 += 进程.readAllStandardOutput();
+    }
+    if (进程.state() != QProcess::NotRunning) {
         进程.kill();
         进程.waitForFinished(1000);
         return std::nullopt;
     }
-    if (进程.exitStatus() != QProcess::NormalExit || 进程.exitCode() != 0) return std::nullopt;
-    return 解析读取程序输出(进程.readAllStandardOutput());
+    输出 += 进程.readAllStandardOutput();
+    if (进程.exitStatus() != QProcess::NormalExit || 进程.exitCode() != 0 || 输出.size() > 最长输出) return std::nullopt;
+    return 解析读取程序输出(输出);
 }
 
 }  // namespace 食物库

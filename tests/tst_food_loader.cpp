@@ -1,15 +1,18 @@
+#include "calorie_plan.h"
 #include "food_database_readers.h"
 #include "food_loader.h"
+#include "sqlite_file.h"
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 
 // The food database loader on the shipped database, the Access fixtures and broken files.
 class FoodLoaderTest : public QObject {
@@ -31,11 +34,17 @@ private slots:
     void loadTime();
     void damagedCopies_data();
     void damagedCopies();
+    void hostileDatabases_data();
+    void hostileDatabases();
+    void misbehavingHelper_data();
+    void misbehavingHelper();
 
 private:
     static void 载入(const QString& 路径) { 自定义方法::载入食物数据(路径, QStringLiteral(JET_READER)); }
     static QString 测试数据(const char* 名) { return QStringLiteral(TEST_DATA_DIR "/") + QLatin1String(名); }
     static int 已填槽数();
+    static QByteArray 文件摘要(const QString& 路径);
+    static qint64 常驻内存();
     QString 写文件(const QString& 名, const QByteArray& 内容);
 
     QTemporaryDir m_目录;
@@ -48,6 +57,21 @@ const auto& 表 = 自定义变量::食物数据;
 int FoodLoaderTest::已填槽数()
 {
     return static_cast<int>(std::count_if(表.begin(), 表.end(), [](const 食物信息& 食物) { return !(食物 == 食物信息{}); }));
+}
+
+QByteArray FoodLoaderTest::文件摘要(const QString& 路径)
+{
+    QFile 文件(路径);
+    QCryptographicHash 摘要(QCryptographicHash::Sha256);
+    return 文件.open(QIODevice::ReadOnly) && 摘要.addData(&文件) ? 摘要.result() : QByteArray();
+}
+
+// Bytes of the test's resident memory, 0 where the system does not tell.
+qint64 FoodLoaderTest::常驻内存()
+{
+    QFile 状态(QStringLiteral("/proc/self/statm"));
+    if (!状态.open(QIODevice::ReadOnly)) return 0;
+    return 状态.readAll().split(' ').value(1).toLongLong() * 4096;
 }
 
 QString FoodLoaderTest::写文件(const QString& 名, const QByteArray& 内容)
@@ -80,8 +104,10 @@ void FoodLoaderTest::shippedDatabase()
     QCOMPARE(苹果->FoodHot, QStringLiteral("53"));
 }
 
+// Each fixture through every Access reader the build has: libmdb's and the program's own.
 void FoodLoaderTest::jetFixtures_data()
 {
+    QTest::addColumn<QString>("helper");
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("filled");
     QTest::addColumn<QList<食物信息>>("first");
@@ -89,24 +115,33 @@ void FoodLoaderTest::jetFixtures_data()
     const QList<食物信息> 三种 = {{u"苹果"_qs, u"平安果"_qs, "52", "100"},
                                   {u"米饭"_qs, {}, "116", "100"},
                                   {u"牛奶"_qs, u"纯牛奶"_qs, "65.5", "250"}};
-    QTest::newRow("three foods, null alias") << 测试数据("jet4-three-foods.mdb") << 3 << 三种;
-    QTest::newRow("Access 2002-2003") << 测试数据("jet4-v2003-three-foods.mdb") << 3 << 三种;
-    QTest::newRow("250 rows keep the first 200") << 测试数据("jet4-250-foods.mdb") << 200
-        << QList<食物信息>{{u"食物1"_qs, u"别名1"_qs, "1", "100"}, {u"食物2"_qs, u"别名2"_qs, "2", "100"}};
-    QTest::newRow("empty table") << 测试数据("jet4-empty-table.mdb") << 0 << QList<食物信息>{};
-    QTest::newRow("no alias field") << 测试数据("jet4-no-alias-field.mdb") << 2
-        << QList<食物信息>{{u"鸡蛋"_qs, {}, "139", "100"}, {u"豆腐"_qs, {}, "0.5", "50"}};
-    QTest::newRow("no FoodData table") << 测试数据("jet4-no-fooddata-table.mdb") << 0 << QList<食物信息>{};
+    QStringList 读取程序表{QStringLiteral(JET_READER)};
+#ifdef JET_READER_OWN
+    读取程序表 << QStringLiteral(JET_READER_OWN);
+#endif
+    for (const QString& 助手 : 读取程序表) {
+        const QByteArray 名 = QFileInfo(助手).completeBaseName().toUtf8() + ": ";
+        const auto 行 = [&](const char* 说明) -> QTestData& { return QTest::newRow((名 + 说明).constData()) << 助手; };
+        行("three foods, null alias") << 测试数据("jet4-three-foods.mdb") << 3 << 三种;
+        行("Access 2002-2003") << 测试数据("jet4-v2003-three-foods.mdb") << 3 << 三种;
+        行("250 rows keep the first 200") << 测试数据("jet4-250-foods.mdb") << 200
+            << QList<食物信息>{{u"食物1"_qs, u"别名1"_qs, "1", "100"}, {u"食物2"_qs, u"别名2"_qs, "2", "100"}};
+        行("empty table") << 测试数据("jet4-empty-table.mdb") << 0 << QList<食物信息>{};
+        行("no alias field") << 测试数据("jet4-no-alias-field.mdb") << 2
+            << QList<食物信息>{{u"鸡蛋"_qs, {}, "139", "100"}, {u"豆腐"_qs, {}, "0.5", "50"}};
+        行("no FoodData table") << 测试数据("jet4-no-fooddata-table.mdb") << 0 << QList<食物信息>{};
+    }
 }
 
 void FoodLoaderTest::jetFixtures()
 {
+    QFETCH(QString, helper);
     QFETCH(QString, file);
     QFETCH(int, filled);
     QFETCH(QList<食物信息>, first);
 
     QCOMPARE(食物库::识别格式(file), 食物库::格式::Jet);
-    载入(file);
+    自定义方法::载入食物数据(file, helper);
     QCOMPARE(已填槽数(), filled);
     for (int i = 0; i < first.size(); ++i) QCOMPARE(表[static_cast<std::size_t>(i + 1)], first[i]);
     if (filled == 200) QCOMPARE(表[200].FoodName, u"食物200"_qs);
@@ -116,24 +151,9 @@ void FoodLoaderTest::sqliteEdgeCases()
 {
     // 205 records, a NULL alias, no FoodQuantity field, a real energy value.
     const QString 路径 = m_目录.filePath("edge.sqlite");
-    {
-        QSqlDatabase 库 = QSqlDatabase::addDatabase("QSQLITE", "edge");
-        库.setDatabaseName(路径);
-        QVERIFY(库.open());
-        QSqlQuery 语句(库);
-        QVERIFY(语句.exec("CREATE TABLE FoodData (Id INTEGER, FoodName TEXT, FoodOtherName TEXT, FoodHot REAL)"));
-        库.transaction();
-        for (int i = 1; i <= 205; ++i) {
-            语句.prepare("INSERT INTO FoodData VALUES (?, ?, ?, ?)");
-            语句.addBindValue(i);
-            语句.addBindValue(QStringLiteral(u"食物%1").arg(i));
-            语句.addBindValue(i == 2 ? QVariant(QMetaType::fromType<QString>()) : QVariant(QStringLiteral("alias")));
-            语句.addBindValue(i + 0.5);
-            QVERIFY(语句.exec());
-        }
-        库.commit();
-    }
-    QSqlDatabase::removeDatabase("edge");
+    QVERIFY(建SQLite库(路径, "CREATE TABLE FoodData (Id INTEGER, FoodName TEXT, FoodOtherName TEXT, FoodHot REAL);"
+                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 205) "
+                            "INSERT INTO FoodData SELECT i, '食物' || i, CASE i WHEN 2 THEN NULL ELSE 'alias' END, i + 0.5 FROM n;"));
 
     载入(路径);
     QCOMPARE(已填槽数(), 200);
@@ -295,6 +315,86 @@ void FoodLoaderTest::damagedCopies()
     qInfo("%d damaged copies of %s loaded, %d of them with foods, %lld ms", 次数, qPrintable(QFileInfo(file).fileName()),
           读到, 总计时.elapsed());
     QVERIFY(次数 >= copies / 10);
+}
+
+void FoodLoaderTest::hostileDatabases_data()
+{
+    QTest::addColumn<QByteArray>("sql");
+    QTest::addColumn<int>("filled");
+    QTest::addColumn<int>("nameLength");  // of the first food
+
+    const QByteArray 建表 = "CREATE TABLE FoodData (FoodName, FoodOtherName, FoodHot, FoodQuantity);";
+    const QByteArray 无尽 = "CREATE VIEW FoodData AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
+                            "SELECT 'f' || i AS FoodName, '' AS FoodOtherName, i AS FoodHot, 100 AS FoodQuantity FROM n";
+    QTest::newRow("a query that never yields") << 无尽 + " WHERE i < 0;" << 0 << 0;
+    QTest::newRow("200 rows, then endlessly none") << 无尽 + " WHERE i <= 200;" << 200 << 2;
+    QTest::newRow("rows without end") << 无尽 + ";" << 200 << 2;
+    QTest::newRow("an endless query sorted") << 无尽 + " ORDER BY i DESC;" << 0 << 0;
+    QTest::newRow("names of 1000 characters")
+        << 建表 + "INSERT INTO FoodData VALUES (printf('%.1000c', 'm'), printf('%.300c', 'x'), 52, 100);" << 1 << 255;
+    QTest::newRow("three names of 60 MB")
+        << 建表 + "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3) "
+                "INSERT INTO FoodData SELECT printf('%.60000000c', 'x'), '', 52, 100 FROM n;" << 0 << 0;
+    QTest::newRow("an energy text of 50 MB")
+        << 建表 + "INSERT INTO FoodData VALUES ('苹果', '', printf('%.50000000c', '9'), 100);" << 0 << 0;
+    QTest::newRow("an energy text of 100000 digits")
+        << 建表 + "INSERT INTO FoodData VALUES ('苹果', '', printf('%.100000c', '9'), 100);" << 0 << 0;
+    QTest::newRow("an energy text of 20000 digits")
+        << 建表 + "INSERT INTO FoodData VALUES ('苹果', '', printf('%.20000c', '9'), 100);" << 1 << 2;
+}
+
+// Whatever the file holds: loaded within the time bound, no field longer than an Access
+// text field, every energy figure finite, the file untouched, the program no bigger.
+void FoodLoaderTest::hostileDatabases()
+{
+    QFETCH(QByteArray, sql);
+    QFETCH(int, filled);
+    QFETCH(int, nameLength);
+    const QString 路径 = m_目录.filePath("hostile.mdb");
+    QVERIFY(建SQLite库(路径, sql));
+    const QByteArray 摘要 = 文件摘要(路径);
+    载入(QStringLiteral(SHIPPED_DATABASE));
+    const qint64 原内存 = 常驻内存();
+
+    QElapsedTimer 计时;
+    计时.start();
+    载入(路径);
+    QCOMPARE_LT(计时.elapsed(), 食物库::载入时限.count() + 500);
+    QCOMPARE(已填槽数(), filled);
+    if (filled > 0) QCOMPARE(表[1].FoodName.size(), nameLength);
+    for (const 食物信息& 食物 : 表) {
+        for (const QString* 字段 : {&食物.FoodName, &食物.FoodOtherName, &食物.FoodHot, &食物.FoodQuantity}) {
+            QCOMPARE_LE(字段->size(), 255);
+        }
+        QVERIFY(std::isfinite(方法_卡路里计算器::热量值(食物.FoodHot + u" 大卡"_qs)));
+    }
+    QCOMPARE(文件摘要(路径), 摘要);
+    if (原内存 > 0) QCOMPARE_LT(常驻内存() - 原内存, qint64(8) << 20);
+}
+
+// A helper that hangs, talks without end or dies: the load still ends in time, with nothing.
+void FoodLoaderTest::misbehavingHelper_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::newRow("never ends") << QByteArray("sleep 30");
+    QTest::newRow("endless output") << QByteArray("printf 'VETTORA-FOODS 1\\n'; yes 'a\tb\t1\t2'");
+    QTest::newRow("endless line") << QByteArray("printf 'VETTORA-FOODS 1\\n'; tr '\\0' x < /dev/zero");
+    QTest::newRow("killed") << QByteArray("printf 'VETTORA-FOODS 1\\nEND 0\\n'; kill -9 $$");
+}
+
+void FoodLoaderTest::misbehavingHelper()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the stand-in helpers are shell scripts");
+#endif
+    QFETCH(QByteArray, script);
+    const QString 助手 = 写文件("helper.sh", "#!/bin/sh\n" + script + "\n");
+    QVERIFY(QFile::setPermissions(助手, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QElapsedTimer 计时;
+    计时.start();
+    自定义方法::载入食物数据(测试数据("jet4-three-foods.mdb"), 助手);
+    QCOMPARE_LT(计时.elapsed(), 食物库::载入时限.count() + 500);
+    QCOMPARE(已填槽数(), 0);
 }
 
 QTEST_GUILESS_MAIN(FoodLoaderTest)
