@@ -1,0 +1,44 @@
+// File bytes → the Jet helper, run as the program runs it: a process of its own, ended
+// at the loader's deadline. Whatever the helper does with the file, the program gets
+// its answer in time and keeps nothing longer than a field may be.
+
+#include "food_database_readers.h"
+#include "fuzz_support.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+QTemporaryDir* 目录 = nullptr;
+}
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    new QCoreApplication(*argc, *argv);
+    目录 = new QTemporaryDir;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* 数据, std::size_t 大小)
+{
+    const QString 路径 = 目录->filePath(QStringLiteral("FoodData.mdb"));
+    {
+        QFile 文件(路径);
+        必须(文件.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        文件.write(作为字节(数据, 大小));
+    }
+    QElapsedTimer 计时;
+    计时.start();
+    const auto 记录 = 食物库::读取Jet(路径, QStringLiteral(JET_READER));
+    必须(计时.elapsed() < 食物库::载入时限.count() + 1000);  // the deadline, and ending the helper
+    if (!记录) return 0;
+    必须(记录->size() <= static_cast<std::size_t>(食物库::最多记录));
+    for (const 食物信息& 食物 : *记录) {
+        for (const QString* 字段 : {&食物.FoodName, &食物.FoodOtherName, &食物.FoodHot, &食物.FoodQuantity}) {
+            必须(字段->size() <= 食物库::最长字段);
+        }
+    }
+    return 0;
+}
