@@ -1,19 +1,28 @@
 # The two commands of the README:
 #   make run   installs what is missing, builds and starts the program
-#   make test  the same set-up, then the whole test suite, headless
+#   make test  the same set-up, then every test, headless: the Linux suite, the suite
+#              under the sanitizers, each fuzz harness briefly, and the Windows program
+#              under Wine (the first run builds Qt for Windows, about 45 minutes)
 # Debian packages are listed once, in debian-packages.txt.
 
 PRESET   := default
 RUNS     := 10
 MEMORY_ROUNDS :=
+FUZZ_SECONDS := 60
+TEST_FUZZ_SECONDS := 15
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
-.PHONY: run test test-sanitizers bench package deps configure build clean
+.PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench package deps configure build clean
 
 run: build
 	./build/vettora
 
-test: build
+test: test-linux test-sanitizers
+	$(MAKE) fuzz FUZZ_SECONDS=$(TEST_FUZZ_SECONDS)
+	$(MAKE) test-windows
+
+# The Linux suite alone.
+test-linux: build
 	ctest --preset $(PRESET)
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -21,6 +30,24 @@ test-sanitizers: deps
 	cmake --preset sanitizers
 	cmake --build --preset sanitizers
 	ctest --preset sanitizers
+
+# Every reader of outside input under libFuzzer (clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer), FUZZ_SECONDS seconds each; faults go to fuzz-findings/.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	tests/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
+# The Windows program, cross-built with MinGW-w64 against Qt for Windows, which is built
+# once from Debian's source into ~/.cache/vettora (about 45 minutes the first time):
+# build-windows/ holds the program, its installer and its portable zip.
+windows: build
+	packaging/windows/build.sh package
+
+# The test suite built for Windows, run under Wine, and the end-to-end test of the zip
+# and the installer under Wine and Xvfb.
+test-windows: build
+	packaging/windows/build.sh test
 
 # Start-up time and memory of the program against its baselines, under Xvfb. The
 # benchmark is the advert server itself, through a proxy on the loopback address.
@@ -51,4 +78,4 @@ deps:
 	fi
 
 clean:
-	rm -rf build build-sanitizers
+	rm -rf build build-sanitizers build-fuzz build-windows

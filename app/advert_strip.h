@@ -1,9 +1,9 @@
 #pragma once
 
 #include "advert_probe.h"
+#include "picture.h"
 
 #include <QPointer>
-#include <QSvgRenderer>
 #include <QUrl>
 #include <QWidget>
 
@@ -32,7 +32,7 @@ private:
     void 开始();
     void 建立视图();
 
-    QSvgRenderer m_横幅;
+    图片 m_横幅;
     广告探测 m_探测;
     QPointer<QWidget> m_视图;
     QUrl m_地址;

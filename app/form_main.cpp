@@ -6,6 +6,7 @@
 #include "launcher_tiles.h"
 #include "open_page.h"
 #include "page_window.h"
+#include "picture.h"
 #include "picture_panel.h"
 #include "server_addresses.h"
 #include "startup_data.h"
@@ -24,7 +25,7 @@ Form_Main::Form_Main()
 {
     setObjectName(QStringLiteral("Form_Main"));
     setWindowTitle(QString::fromUtf16(标题));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/vettora.svg")));
+    setWindowIcon(程序图标());
     setFixedSize(854, 560);
     界面外观::固定(*this);
 

@@ -1,9 +1,10 @@
 #include "hand_cursor.h"
 
+#include "picture.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 QCursor 手形光标()
 {
@@ -12,7 +13,7 @@ QCursor 手形光标()
     图.fill(Qt::transparent);
     {
         QPainter 画笔(&图);
-        QSvgRenderer(QStringLiteral(":/assets/hand-cursor.svg")).render(&画笔);
+        图片(QStringLiteral(":/assets/hand-cursor.svg")).绘制(画笔, QRectF(图.rect()));
     }
     图.setDevicePixelRatio(比例);
     return QCursor(图, 6, 0);

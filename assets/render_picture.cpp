@@ -1,30 +1,73 @@
-// Renders the program icon (SVG) to a PNG of the given size, for the icon theme.
-// Usage: render_icon ICON.svg SIZE OUT.png
+// Renders one of the program's SVG pictures to PNG, or to a Windows icon file.
+// Usage: render_picture PICTURE.svg SIZE OUT.png   SIZE is N (N x N pixels) or xK (K times its own size)
+//        render_picture PICTURE.svg ico OUT.ico     16 to 256 pixels, each as PNG inside the icon file
 
+#include <QBuffer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <cstdio>
-#include <cstdlib>
+
+namespace {
+
+QByteArray 画(QSvgRenderer& 图片, QSize 大小)
+{
+    QImage 图(大小, QImage::Format_ARGB32_Premultiplied);
+    图.fill(Qt::transparent);
+    QPainter 画笔(&图);
+    画笔.setRenderHint(QPainter::Antialiasing);
+    图片.render(&画笔);
+    画笔.end();
+    QByteArray 字节;
+    QBuffer 缓冲(&字节);
+    缓冲.open(QIODevice::WriteOnly);
+    图.save(&缓冲, "PNG");
+    return 字节;
+}
+
+// An icon directory whose entries are PNG images, as Windows reads them since Vista.
+QByteArray 图标文件(QSvgRenderer& 图片)
+{
+    const int 尺寸[] = {16, 24, 32, 48, 64, 128, 256};
+    const int 个数 = static_cast<int>(std::size(尺寸));
+    QByteArray 目录, 数据;
+    QDataStream 头(&目录, QIODevice::WriteOnly);
+    头.setByteOrder(QDataStream::LittleEndian);
+    头 << quint16(0) << quint16(1) << quint16(个数);
+    for (int 边 : 尺寸) {
+        const QByteArray 图 = 画(图片, QSize(边, 边));
+        头 << quint8(边 % 256) << quint8(边 % 256) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+           << quint32(图.size()) << quint32(6 + 16 * 个数 + 数据.size());
+        数据 += 图;
+    }
+    return 目录 + 数据;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc != 4) {
-        std::fputs("usage: render_icon ICON.svg SIZE OUT.png\n", stderr);
+        std::fputs("usage: render_picture PICTURE.svg N|xK|ico OUT\n", stderr);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication 程序(argc, argv);
-    QSvgRenderer 图标(QString::fromLocal8Bit(argv[1]));
-    const int 边长 = std::atoi(argv[2]);
-    if (!图标.isValid() || 边长 <= 0) return 1;
-    QImage 图(边长, 边长, QImage::Format_ARGB32_Premultiplied);
-    图.fill(Qt::transparent);
-    QPainter 画笔(&图);
-    画笔.setRenderHint(QPainter::Antialiasing);
-    图标.render(&画笔);
-    画笔.end();
-    return 图.save(QString::fromLocal8Bit(argv[3]), "PNG") ? 0 : 1;
+    QSvgRenderer 图片(QString::fromLocal8Bit(argv[1]));
+    const QString 尺寸 = QString::fromLocal8Bit(argv[2]);
+    if (!图片.isValid()) return 1;
+
+    QByteArray 结果;
+    if (尺寸 == QLatin1String("ico")) {
+        结果 = 图标文件(图片);
+    } else {
+        const int 数 = 尺寸.mid(尺寸.startsWith(u'x') ? 1 : 0).toInt();
+        if (数 <= 0) return 2;
+        结果 = 画(图片, 尺寸.startsWith(u'x') ? 图片.defaultSize() * 数 : QSize(数, 数));
+    }
+    QFile 输出(QString::fromLocal8Bit(argv[3]));
+    return 输出.open(QIODevice::WriteOnly) && 输出.write(结果) == 结果.size() ? 0 : 1;
 }

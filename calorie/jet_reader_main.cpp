@@ -12,6 +12,10 @@
 #ifdef __linux__
 #include <sys/resource.h>
 #endif
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -33,6 +37,9 @@ void limit_resources()
 int run(const std::filesystem::path& file)
 {
     limit_resources();
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);  // "\n" as written, not "\r\n"
+#endif
     std::vector<jet_foods::record> records;
     if (const auto status = jet_foods::read(file, max_records, records); status != jet_foods::read_ok) return status;
 

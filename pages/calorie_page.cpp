@@ -1,5 +1,6 @@
 #include "calorie_page.h"
 
+#include "picture.h"
 #include "result_box_widget.h"
 #include "widget_triggers.h"
 
@@ -92,7 +93,7 @@ Form_卡路里计算器::Form_卡路里计算器(std::function<void()> 关闭后
 {
     setObjectName(QStringLiteral(u"Form_卡路里计算器"));
     setWindowTitle(QStringLiteral(u"卡路里计算器"));
-    setWindowIcon(QIcon(QStringLiteral(":/assets/vettora.svg")));
+    setWindowIcon(程序图标());
     setFixedSize(像素(10110), 像素(7980));
 
     m_树->setObjectName(QStringLiteral(u"TreeView_食物列表"));

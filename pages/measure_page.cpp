@@ -44,7 +44,7 @@ protected:
 {
     setObjectName(描述.窗体名);
     setWindowTitle(描述.标题栏);
-    setWindowIcon(QIcon(QStringLiteral(":/assets/vettora.svg")));
+    setWindowIcon(程序图标());
     setFixedSize(674, 532);
     建立顶部();
     建立底部();

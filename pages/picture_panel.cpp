@@ -9,5 +9,5 @@
 void 图片面板::paintEvent(QPaintEvent*)
 {
     QPainter 画笔(this);
-    m_图片.render(&画笔, QRectF(rect()));
+    m_图片.绘制(画笔, QRectF(rect()));
 }

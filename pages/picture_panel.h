@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QSvgRenderer>
+#include "picture.h"
+
 #include <QWidget>
 
-// A picture panel or image control: draws an SVG picture over its whole area, so
-// it stays sharp at any screen scale.
+// A picture panel or image control: draws its picture over its whole area.
 class 图片面板 final : public QWidget {
 public:
     图片面板(const QString& 图片, QWidget* 父);
@@ -13,5 +13,5 @@ protected:
     void paintEvent(QPaintEvent* 事件) override;
 
 private:
-    QSvgRenderer m_图片;
+    图片 m_图片;
 };

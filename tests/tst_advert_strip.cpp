@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -171,7 +170,7 @@ bool AdvertStripTest::显示横幅(Form_Main& 启动窗口) const
     广告条& 条 = *启动窗口.广告();
     QImage 期望(条.size(), QImage::Format_RGB32);
     QPainter 画笔(&期望);
-    QSvgRenderer(QStringLiteral(":/assets/advert-banner.svg")).render(&画笔, QRectF(期望.rect()));
+    图片(QStringLiteral(":/assets/advert-banner.svg")).绘制(画笔, QRectF(期望.rect()));
     画笔.end();
     return !条.网页视图() && 条.grab().toImage().convertToFormat(QImage::Format_RGB32) == 期望;
 }

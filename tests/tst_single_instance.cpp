@@ -63,8 +63,7 @@ void SingleInstanceTest::cleanup()
 std::unique_ptr<QProcess> SingleInstanceTest::启动()
 {
     auto 进程 = std::make_unique<QProcess>();
-    QProcessEnvironment 环境 = QProcessEnvironment::systemEnvironment();
-    环境.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcessEnvironment 环境 = QProcessEnvironment::systemEnvironment();  // the test's own window system
     环境.insert("XDG_RUNTIME_DIR", m_运行目录->path());
     进程->setProcessEnvironment(环境);
     进程->setProcessChannelMode(QProcess::ForwardedErrorChannel);

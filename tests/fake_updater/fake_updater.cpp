@@ -7,7 +7,7 @@
 extern "C" long DoUpdate(const char* address)
 {
     if (const char* log = std::getenv("VETTORA_FAKE_UPDATER_LOG")) {
-        if (std::FILE* file = std::fopen(log, "a")) {
+        if (std::FILE* file = std::fopen(log, "ab")) {
             std::fprintf(file, "%s\n", address);
             std::fclose(file);
         }

@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# End-to-end test of the Windows program: its portable zip and its installer, run under
+# Wine in a fresh Wine prefix of its own, driven with real X input (xdotool: Wine's
+# windows are X windows) and read back through the clipboard (xclip). Run under
+# xvfb-run. Usage: e2e_windows.sh BUILD_WINDOWS_DIR CLOSE_WINDOW_TOOL [SCREENSHOT_DIR]
+set -euo pipefail
+build=$(cd "$1" && pwd)
+close_window=$2
+shots=${3:-}
+version=$(basename "$build"/Vettora-*-setup.exe | sed 's/^Vettora-\(.*\)-setup\.exe$/\1/')
+work=$(mktemp -d)
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+drive_c=$WINEPREFIX/drive_c
+started=$(date +%s)
+pid=
+openbox >/dev/null 2>&1 &
+wm=$!
+cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null; kill "$wm" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*"; exit 1; }
+step() { echo "-- $*"; }
+pause() { sleep "${1:-0.5}"; }
+
+window() {
+    local id
+    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window '$1'"
+    echo "$id"
+}
+click() {
+    xdotool mousemove --window "$1" "$2" "$3"
+    pause 0.2
+    xdotool click "${4:-1}"
+    pause 0.3
+}
+shot() { [ -z "$shots" ] || import -window "$1" "$shots/$2.png"; }
+launcher_visible() { xdotool search --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' 2>/dev/null | wc -l; }
+launcher='^Vettora Ver\.3\.0\.0\.0$'
+
+# Right-clicks the result box, chooses 复制全部[&A], reads the clipboard, confirms the message.
+copy_all_and_compare() {
+    local page=$1 x=$2 y=$3 expected=$4
+    click "$page" "$x" "$y" 3
+    xdotool key a
+    local box
+    box=$(window '^Vettora$')
+    pause
+    [ "${5:-}" ] && shot "$box" "$5"
+    xclip -o -selection clipboard | tr -d '\r' > "$work/clipboard"
+    xdotool key Return
+    pause
+    xdotool search --onlyvisible --name '^Vettora$' >/dev/null 2>&1 && fail "the message box is still open"
+    printf '%s' "$expected" > "$work/expected"
+    cmp -s "$work/clipboard" "$work/expected" || { diff "$work/expected" "$work/clipboard" || true; fail "clipboard differs"; }
+}
+
+# Starts a program in the background, its terminal output kept.
+start() {
+    wine "$@" > "$work/program.out" 2> "$work/program.err" &
+    pid=$!
+}
+
+step "a fresh Wine prefix"
+wineboot -i > /dev/null 2>&1
+
+step "the portable zip, with an updater library of the test's own beside the program"
+mkdir -p "$work/便携 版"
+(cd "$work/便携 版" && cmake -E tar xf "$build/Vettora-$version-windows-x64.zip")
+portable="$work/便携 版/Vettora-$version"
+cp "$build/tests/updater/Update.dll" "$portable/"
+export VETTORA_FAKE_UPDATER_LOG="Z:$(printf '%s' "$work/updates.log" | tr / '\\')"
+start "$portable/vettora.exe"
+first_start=$(date +%s)
+main=$(window "$launcher")
+pause 1
+shot "$main" windows-launcher
+
+step "body mass index: tile, 170 cm and 65 kg, the result through the clipboard"
+click "$main" $((566 + 150)) $((96 + 326 + 32))  # the title of tile 2
+[ "$(launcher_visible)" = 0 ] || fail "the launcher should hide behind the page"
+page=$(window '^身体质量指数\(BMI\)$')
+click "$page" 111 245
+xdotool type --delay 40 170
+click "$page" 231 245
+xdotool type --delay 40 65
+click "$page" 583 245  # 计算
+pause
+shot "$page" windows-body-mass-index
+table=$'BMI指数          <18.5          18.5-24          24-28          >28\n对应分类         轻体重         健康体重         超重           肥胖'
+copy_all_and_compare "$page" 336 386 \
+    $'您的身体质量指数（BMI）为：22.49\n身体质量指数(BMI)：评估体重与身高比例的常用工具，适用范围：18至65岁的人士。\n儿童、发育中的青少年、孕妇、乳母、老人及身型健硕的运动员除外。\n'"$table" \
+    windows-message-box
+
+step "a second start while the page is open: it ends, and the launcher comes back beside the page"
+timeout 30 wine "$portable/vettora.exe" || fail "the second start did not end with status 0"
+pause 1
+[ "$(launcher_visible)" = 1 ] || fail "the running launcher was not shown"
+xdotool search --onlyvisible --name '^身体质量指数\(BMI\)$' >/dev/null || fail "the page went away"
+
+step "closing the page: the launcher is there"
+"$close_window" "$page"
+pause 1
+xdotool search --onlyvisible --name '^身体质量指数\(BMI\)$' >/dev/null 2>&1 && fail "the page is still open"
+[ "$(launcher_visible)" = 1 ] || fail "the launcher is not visible"
+
+step "the update check: one call of DoUpdate, five seconds after the start"
+while [ $(($(date +%s) - first_start)) -lt 8 ]; do sleep 0.5; done
+[ "$(tr -d '\r' < "$work/updates.log" 2>/dev/null)" = "http://www.vettora.cn/softs/vettora/update.txt" ] \
+    || { cat "$work/updates.log" 2>/dev/null; fail "DoUpdate was not called exactly once with the update list"; }
+
+step "closing the launcher ends the program, which printed nothing"
+"$close_window" "$main"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && fail "the program is still running"
+wait "$pid" || fail "the program ended with an error"
+pid=
+[ -s "$work/program.out" ] || [ -s "$work/program.err" ] && { cat "$work/program.out" "$work/program.err"; fail "the program printed the lines above"; }
+
+# The installer, silently into a given folder (NSIS takes /D= raw, so through cmd).
+install() {
+    wine cmd /c "Z:$(printf '%s' "$build/Vettora-$version-setup.exe" | tr / '\\') /S${1:+ /D=$1}" > /dev/null 2>&1
+}
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vettora'
+shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vettora.lnk"
+# The files under a folder of the prefix, as a sorted list of relative paths.
+files() { (cd "$1" && find . -type f | sort); }
+
+step "installer, default folder: Program Files\\Vettora, with its Start-menu entry and uninstall entry"
+install
+installed="$drive_c/Program Files/Vettora"
+[ -f "$installed/vettora.exe" ] && [ -f "$installed/Data/FoodData.mdb" ] || fail "not installed into Program Files\\Vettora"
+[ -f "$shortcut" ] || fail "no Start-menu entry"
+wine reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | grep -q "$version" || fail "no entry in the installed programs"
+wine "$installed/uninstall.exe" /S
+for _ in $(seq 50); do [ -e "$installed" ] || break; sleep 0.2; done
+[ -e "$installed" ] && fail "the uninstaller left $(files "$installed" | tr '\n' ' ')"
+
+step "installer, a folder with Chinese characters and spaces; the installed program lists its 200 foods"
+install 'C:\Program Files\维托拉 工具'
+installed="$drive_c/Program Files/维托拉 工具"
+[ "$(files "$installed")" = "$( (cd "$build/stage/Vettora-$version" && find . -type f; echo ./uninstall.exe) | sort)" ] \
+    || fail "the installed files are not the install tree"
+start "$installed/vettora.exe"
+main=$(window "$launcher")
+pause 1
+click "$main" $((14 + 150)) $((96 + 202 + 32))  # the title of tile 1
+page=$(window '^卡路里计算器$')
+pause 1
+click "$page" 62 12   # 早餐
+click "$page" 300 34  # the first food
+xdotool key End Return  # the last of the 200 foods: 啤酒, 118.8 kcal
+pause
+shot "$page" windows-calorie-calculator
+copy_all_and_compare "$page" 104 499 $'共摄入：118.8 大卡\n总消耗 = 活动消耗 + 基础代谢率'
+"$close_window" "$page"
+pause 1
+"$close_window" "$(window "$launcher")"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+pid=
+
+step "uninstaller: nothing of ours is left"
+wine "$installed/uninstall.exe" /S
+for _ in $(seq 50); do [ -e "$installed" ] || break; sleep 0.2; done
+[ -e "$installed" ] && fail "the uninstaller left $(files "$installed" | tr '\n' ' ')"
+[ -e "$shortcut" ] && fail "the Start-menu entry is still there"
+wine reg query "$uninstall_key" > /dev/null 2>&1 && fail "the uninstall entry is still there"
+
+echo "Windows end-to-end test passed in $(( $(date +%s) - started )) s"
