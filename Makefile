@@ -12,7 +12,7 @@ FUZZ_SECONDS := 60
 TEST_FUZZ_SECONDS := 15
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
-.PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench package deps configure build clean
+.PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench bench-windows package deps configure build clean
 
 run: build
 	./build/vettora
@@ -54,6 +54,16 @@ test-windows: build
 bench: build
 	QTWEBENGINE_DISABLE_SANDBOX=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
 	  ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window ./build/bench/web_window $(RUNS) $(MEMORY_ROUNDS)
+
+# The Windows leg: the Windows program and a bare window built the same way, under Wine
+# (first paint and memory). The Wine server runs throughout, so that no start pays for it.
+bench-windows: build
+	packaging/windows/build.sh program
+	xvfb-run -a -s "-screen 0 1280x1024x24" sh -c 'packaging/windows/wine-run.sh wineboot -i; \
+	  WINEPREFIX=$(CURDIR)/build-windows/wine wineserver -p; \
+	  ./build/bench/startup_bench --windows packaging/windows/wine-run.sh \
+	    build-windows/vettora.exe build-windows/bare_window.exe $(RUNS); \
+	  status=$$?; WINEPREFIX=$(CURDIR)/build-windows/wine wineserver -k; exit $$status'
 
 # The Debian package, in build/.
 package: build

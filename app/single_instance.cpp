@@ -7,6 +7,10 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 const QByteArray 唤醒请求 = "show\n";
@@ -89,6 +93,11 @@ void 单实例::开始监听()
 
 bool 单实例::请求唤醒()
 {
+#ifdef Q_OS_WIN
+    // Windows lets only the foreground process bring a window to the front: this one,
+    // just started by the user, hands that right on to the running launcher.
+    AllowSetForegroundWindow(ASFW_ANY);
+#endif
     QLocalSocket 连接;
     连接.connectToServer(m_套接字名);
     if (!连接.waitForConnected(200)) return false;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringDecoder>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -91,13 +92,13 @@ private:
 // value may grow past 64 KiB, and a query is interrupted at the deadline.
 void 限制连接(sqlite3* 库, QDeadlineTimer& 期限)
 {
+    sqlite3_progress_handler(库, 1000, [](void* 期限) { return static_cast<QDeadlineTimer*>(期限)->hasExpired() ? 1 : 0; },
+                             &期限);
     sqlite3_db_config(库, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(库, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_limit(库, SQLITE_LIMIT_LENGTH, 64 * 1024);
     sqlite3_limit(库, SQLITE_LIMIT_ATTACHED, 0);
     sqlite3_exec(库, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
-    sqlite3_progress_handler(库, 1000, [](void* 期限) { return static_cast<QDeadlineTimer*>(期限)->hasExpired() ? 1 : 0; },
-                             &期限);
 }
 
 using 语句指针 = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
@@ -141,14 +142,11 @@ using 语句指针 = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 记录表 读取SQLite(const QString& 路径, QDeadlineTimer 期限)
 {
     if (!QFileInfo(路径).isFile()) return std::nullopt;  // never create a missing database
-#ifdef Q_OS_WIN
-    const QByteArray 文件名 = 路径.toUtf8();
-#else
-    const QByteArray 文件名 = QFile::encodeName(路径);
-#endif
+    // Immutable: no lock, no journal and no write-ahead log looked for or made beside it.
+    const QByteArray 地址 = QUrl::fromLocalFile(QFileInfo(路径).absoluteFilePath()).toEncoded() + "?immutable=1";
     const SQLite内存上限 内存上限;
     sqlite3* 原库 = nullptr;
-    const int 打开 = sqlite3_open_v2(文件名.constData(), &原库, SQLITE_OPEN_READONLY, nullptr);
+    const int 打开 = sqlite3_open_v2(地址.constData(), &原库, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> 库(原库, sqlite3_close);
     if (打开 != SQLITE_OK) return std::nullopt;
     限制连接(库.get(), 期限);
@@ -171,7 +169,7 @@ using 语句指针 = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 记录表 解析读取程序输出(const QByteArray& 输出)
 {
     const QByteArray 表头(jet_output::header);
-    if (!输出.startsWith(表头) || !输出.endsWith('\n')) return std::nullopt;
+    if (!输出.startsWith(表头) || !输出.endsWith('\n') || 输出.count('\n') > 最多记录 + 2) return std::nullopt;
     const QList<QByteArray> 行表 = 输出.sliced(表头.size(), 输出.size() - 表头.size() - 1).split('\n');
     if (行表.isEmpty()) return std::nullopt;
 

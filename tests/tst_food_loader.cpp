@@ -160,6 +160,15 @@ void FoodLoaderTest::sqliteEdgeCases()
     QCOMPARE(表[1], (食物信息{u"食物1"_qs, "alias", "1.5", {}}));
     QCOMPARE(表[2], (食物信息{u"食物2"_qs, {}, "2.5", {}}));
     QCOMPARE(表[200].FoodName, u"食物200"_qs);
+
+    // A database kept with a write-ahead log: read, and nothing made beside it.
+    QDir 目录(m_目录.filePath("wal"));
+    QVERIFY(目录.mkpath("."));
+    QVERIFY(建SQLite库(目录.filePath("FoodData.mdb"), "PRAGMA journal_mode = WAL; CREATE TABLE FoodData (FoodName, FoodHot);"
+                                                         "INSERT INTO FoodData VALUES ('苹果', 52);"));
+    载入(目录.filePath("FoodData.mdb"));
+    QCOMPARE(表[1], (食物信息{u"苹果"_qs, {}, "52", {}}));
+    QCOMPARE(目录.entryList(QDir::Files), QStringList{"FoodData.mdb"});
 }
 
 void FoodLoaderTest::loadingAgainStartsEmpty()
