@@ -17,6 +17,15 @@
 #include <io.h>
 #endif
 
+// AddressSanitizer reserves far more address space than the helper may have.
+#if defined(__SANITIZE_ADDRESS__)
+#define VETTORA_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VETTORA_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace {
 
 constexpr int max_records = 200;  // the food table holds no more
@@ -25,7 +34,7 @@ void limit_resources()
 {
 #ifdef __linux__
     // Fail fast instead of growing or spinning.
-#ifndef __SANITIZE_ADDRESS__  // AddressSanitizer reserves far more address space than this
+#ifndef VETTORA_ADDRESS_SANITIZER
     const rlimit memory{256UL * 1024 * 1024, 256UL * 1024 * 1024};
     setrlimit(RLIMIT_AS, &memory);
 #endif

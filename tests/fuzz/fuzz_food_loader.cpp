@@ -7,35 +7,24 @@
 #include "food_loader.h"
 #include "fuzz_support.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cmath>
 
-namespace {
-QTemporaryDir* 目录 = nullptr;
-}
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    new QCoreApplication(*argc, *argv);
-    目录 = new QTemporaryDir;
+    准备文件读取(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* 数据, std::size_t 大小)
 {
-    const QString 路径 = 目录->filePath(QStringLiteral("FoodData.mdb"));
     const QByteArray 内容 = 作为字节(数据, 大小);
-    {
-        QFile 文件(路径);
-        必须(文件.open(QIODevice::WriteOnly | QIODevice::Truncate) && 文件.write(内容) == 内容.size());
-    }
+    const QString 路径 = 写入文件(内容);
     QElapsedTimer 计时;
     计时.start();
-    自定义方法::载入食物数据(路径, 目录->filePath(QStringLiteral("no-helper")));
+    自定义方法::载入食物数据(路径, 路径 + QStringLiteral(".no-helper"));
     必须(计时.elapsed() < 食物库::载入时限.count() + 500);
 
     for (const 食物信息& 食物 : 自定义变量::食物数据) {

@@ -5,30 +5,17 @@
 #include "food_database_readers.h"
 #include "fuzz_support.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
-
-namespace {
-QTemporaryDir* 目录 = nullptr;
-}
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    new QCoreApplication(*argc, *argv);
-    目录 = new QTemporaryDir;
+    准备文件读取(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* 数据, std::size_t 大小)
 {
-    const QString 路径 = 目录->filePath(QStringLiteral("FoodData.mdb"));
-    {
-        QFile 文件(路径);
-        必须(文件.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        文件.write(作为字节(数据, 大小));
-    }
+    const QString 路径 = 写入文件(作为字节(数据, 大小));
     QElapsedTimer 计时;
     计时.start();
     const auto 记录 = 食物库::读取Jet(路径, QStringLiteral(JET_READER));

@@ -4,7 +4,10 @@
 // loudly when a property does not hold (libFuzzer keeps the input that did it).
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cstdint>
 #include <cstdio>
@@ -20,6 +23,22 @@ inline QString 作为UTF16(const std::uint8_t* 数据, std::size_t 大小)
 inline QByteArray 作为字节(const std::uint8_t* 数据, std::size_t 大小)
 {
     return QByteArray(reinterpret_cast<const char*>(数据), static_cast<qsizetype>(大小));
+}
+
+// For the harnesses that read a file as the program does: the application object, and
+// the input written to FoodData.mdb in a folder of the harness's own.
+inline void 准备文件读取(int* argc, char*** argv)
+{
+    new QCoreApplication(*argc, *argv);
+}
+
+inline QString 写入文件(const QByteArray& 内容)
+{
+    static QTemporaryDir 目录;
+    const QString 路径 = 目录.filePath(QStringLiteral("FoodData.mdb"));
+    QFile 文件(路径);
+    if (!文件.open(QIODevice::WriteOnly | QIODevice::Truncate) || 文件.write(内容) != 内容.size()) std::abort();
+    return 路径;
 }
 
 #define 必须(条件)                                                                   \

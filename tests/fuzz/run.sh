@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Runs every fuzz harness for SECONDS seconds: tests/fuzz/run.sh BUILD_DIR SECONDS
-# (make fuzz FUZZ_SECONDS=...). Each starts from the inputs in tests/fuzz/corpus/ and the
-# files the tests read, and keeps what it learns in BUILD_DIR/fuzz-corpus/. A crash, a
-# sanitizer report, a leak, a failed property or an input slower than its harness's limit
-# fails the run and leaves that input in fuzz-findings/.
+# Runs every fuzz harness, or the ones named, for SECONDS seconds each:
+#   tests/fuzz/run.sh BUILD_DIR SECONDS [HARNESS...]   (make fuzz FUZZ_SECONDS=... FUZZ_HARNESSES=...)
+# Each starts from the inputs in tests/fuzz/corpus/ and the files the tests read, and
+# keeps what it learns in BUILD_DIR/fuzz-corpus/. A crash, a sanitizer report, a leak, a
+# failed property or an input slower than its harness's limit fails the run and leaves
+# that input in fuzz-findings/.
 set -uo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "$1" && pwd)
 seconds=$2
+shift 2
+chosen=" $* "
 findings=$top/fuzz-findings
 mkdir -p "$findings"
 failed=()
@@ -16,6 +19,7 @@ failed=()
 run() {
     local name=$1 limit=$2
     shift 2
+    [ "$chosen" = "  " ] || [[ $chosen == *" $name "* ]] || return 0
     local work=$build/fuzz-corpus/$name log=$build/fuzz-$name.log options=()
     mkdir -p "$work"
     [ -f "$top/tests/fuzz/$name.dict" ] && options+=("-dict=$top/tests/fuzz/$name.dict")
