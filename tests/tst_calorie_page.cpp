@@ -1,4 +1,5 @@
 #include "calorie_page.h"
+#include "food_database_readers.h"
 #include "food_loader.h"
 #include "form_main.h"
 #include "message_service.h"
@@ -6,6 +7,7 @@
 #include "result_box_widget.h"
 #include "test_doubles.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -25,6 +27,7 @@ private slots:
     void emptyRowAddsNothing();
     void reopeningStartsEmpty();
     void resultBoxHasTheMenu();
+    void longestFieldsOpenAtOnce();
 
 private:
     QTreeWidgetItem* 餐(const QString& 名) const;
@@ -167,6 +170,31 @@ void CaloriePageTest::resultBoxHasTheMenu()
     QTest::mousePress(m_页->结果框()->viewport(), Qt::RightButton, {}, QPoint(10, 10));
     QVERIFY(m_页->结果框()->菜单()->isVisible());
     m_页->结果框()->菜单()->hide();
+}
+
+// The longest table the loader can build: 200 foods, every field as long as it may be.
+// The page opens at once, and a food of the longest energy figure adds a finite total.
+void CaloriePageTest::longestFieldsOpenAtOnce()
+{
+    m_页->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto 原表 = 自定义变量::食物数据;
+    const QString 名(食物库::最长字段, u'米'), 热量(食物库::最长字段, u'9');
+    for (std::size_t i = 1; i < 自定义变量::食物数据.size(); ++i) 自定义变量::食物数据[i] = {名, 名, 热量, 热量};
+
+    QElapsedTimer 计时;
+    计时.start();
+    init();
+    QCOMPARE_LT(计时.elapsed(), qint64(1000));
+    QTreeWidget* 列表 = m_页->食物列表控件();
+    QCOMPARE(列表->topLevelItemCount(), 200);
+    单击(m_页->餐次树控件(), 餐(u"早餐"_qs));
+    列表->scrollToItem(列表->topLevelItem(199));
+    双击(列表, 列表->topLevelItem(199));
+    QCOMPARE(餐(u"早餐"_qs)->childCount(), 1);
+    // 255 nines, to 15 significant digits: 10 to the 255th, written out.
+    QCOMPARE(第一行(), u"共摄入：1"_qs + QString(255, u'0') + u" 大卡"_qs);
+    自定义变量::食物数据 = 原表;
 }
 
 QTEST_MAIN(CaloriePageTest)
