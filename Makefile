@@ -2,7 +2,7 @@
 #   make run   installs what is missing, builds and starts the program
 #   make test  the same set-up, then every test, headless: the Linux suite, the suite
 #              under the sanitizers, each fuzz harness briefly, and the Windows program
-#              under Wine (the first run builds Qt for Windows, about 45 minutes)
+#              under Wine (the first run builds Qt for Windows, about 15 minutes)
 # Debian packages are listed once, in debian-packages.txt.
 
 PRESET   := default
@@ -10,6 +10,7 @@ RUNS     := 10
 MEMORY_ROUNDS :=
 FUZZ_SECONDS := 60
 TEST_FUZZ_SECONDS := 15
+FUZZ_HARNESSES :=
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
 .PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench bench-windows package deps configure build clean
@@ -36,10 +37,10 @@ test-sanitizers: deps
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	tests/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+	tests/fuzz/run.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_HARNESSES)
 
 # The Windows program, cross-built with MinGW-w64 against Qt for Windows, which is built
-# once from Debian's source into ~/.cache/vettora (about 45 minutes the first time):
+# once from Debian's source into ~/.cache/vettora (about 15 minutes the first time):
 # build-windows/ holds the program, its installer and its portable zip.
 windows: build
 	packaging/windows/build.sh package

@@ -16,7 +16,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 toolchain=$here/mingw-w64-x86_64.cmake
-cache=${VETTORA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vettora}
+cache=${VETTORA_CACHE:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/vettora}
 jobs=${JOBS:-$(nproc)}
 
 qt_source_package=qt6-base

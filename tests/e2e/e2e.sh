@@ -22,23 +22,7 @@ pid=
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; kill "$proxy_pid" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
-step() { echo "-- $*"; }
-pause() { sleep "${1:-0.4}"; }
-
-# Waits for a visible window whose title matches, and prints its id.
-window() {
-    local id
-    id=$(timeout 15 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window '$1'"
-    echo "$id"
-}
-# Clicks (button $4, default left) at a point of a window's client area.
-click() {
-    xdotool mousemove --window "$1" "$2" "$3"
-    pause 0.15
-    xdotool click "${4:-1}"
-    pause 0.25
-}
+. "$(dirname "$0")/x_input.sh"
 # Screenshots go to the work folder (for comparison) and to SCREENSHOT_DIR when given.
 shot() {
     import -window "$1" "$work/$2.png"

@@ -18,21 +18,7 @@ wm=$!
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; wineserver -k 2>/dev/null; kill "$wm" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*"; exit 1; }
-step() { echo "-- $*"; }
-pause() { sleep "${1:-0.5}"; }
-
-window() {
-    local id
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window '$1'"
-    echo "$id"
-}
-click() {
-    xdotool mousemove --window "$1" "$2" "$3"
-    pause 0.2
-    xdotool click "${4:-1}"
-    pause 0.3
-}
+. "$(dirname "$0")/x_input.sh"
 shot() { [ -z "$shots" ] || import -window "$1" "$shots/$2.png"; }
 launcher_visible() { xdotool search --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' 2>/dev/null | wc -l; }
 launcher='^Vettora Ver\.3\.0\.0\.0$'
