@@ -90,7 +90,7 @@ build_sqlite() {
     x86_64-w64-mingw32-ar rcs "$prefix/sqlite/lib/libsqlite3.a" "$work/sqlite3.o"
     cp "$tree/sqlite3.h" "$tree/sqlite3ext.h" "$prefix/sqlite/include/"
     cat > "$prefix/sqlite/lib/pkgconfig/sqlite3.pc" <<EOF
-prefix=$prefix/sqlite
+prefix=\${pcfiledir}/../..
 Name: SQLite
 Description: SQLite for Windows, built from Debian's source
 Version: $(cat "$tree/VERSION")
