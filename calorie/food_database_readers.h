@@ -7,7 +7,6 @@
 #include <QDeadlineTimer>
 
 #include <chrono>
-
 #include <optional>
 #include <vector>
 

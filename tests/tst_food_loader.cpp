@@ -346,7 +346,6 @@ void FoodLoaderTest::hostileDatabases_data()
                             "SELECT 'f' || i AS FoodName, '' AS FoodOtherName, i AS FoodHot, 100 AS FoodQuantity FROM n";
     QTest::newRow("a query that never yields") << 无尽 + " WHERE i < 0;" << 0 << 0;
     QTest::newRow("200 rows, then endlessly none") << 无尽 + " WHERE i <= 200;" << 200 << 2;
-    QTest::newRow("rows without end") << 无尽 + ";" << 200 << 2;
     QTest::newRow("an endless query sorted") << 无尽 + " ORDER BY i DESC;" << 0 << 0;
     QTest::newRow("names of 1000 characters")
         << 建表 + "INSERT INTO FoodData VALUES (printf('%.1000c', 'm'), printf('%.300c', 'x'), 52, 100);" << 1 << 255;
@@ -355,8 +354,6 @@ void FoodLoaderTest::hostileDatabases_data()
                 "INSERT INTO FoodData SELECT printf('%.60000000c', 'x'), '', 52, 100 FROM n;" << 0 << 0;
     QTest::newRow("an energy text of 50 MB")
         << 建表 + "INSERT INTO FoodData VALUES ('苹果', '', printf('%.50000000c', '9'), 100);" << 0 << 0;
-    QTest::newRow("an energy text of 100000 digits")
-        << 建表 + "INSERT INTO FoodData VALUES ('苹果', '', printf('%.100000c', '9'), 100);" << 0 << 0;
     QTest::newRow("an energy text of 20000 digits")
         << 建表 + "INSERT INTO FoodData VALUES ('苹果', '', printf('%.20000c', '9'), 100);" << 1 << 2;
 }

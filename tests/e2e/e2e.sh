@@ -164,9 +164,7 @@ pause 0.6
 
 step "close everything"
 "$close_window" "$launcher"
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running"
-wait "$pid" || fail "the program ended with an error"
+ended_well "$pid"
 pid=
 # Quiet on the terminal, web engine included (as root, the engine's own word that its
 # sandbox is off is all there may be).

@@ -96,9 +96,7 @@ while [ $(($(date +%s) - first_start)) -lt 8 ]; do sleep 0.5; done
 
 step "closing the launcher ends the program, which printed nothing"
 "$close_window" "$main"
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
-kill -0 "$pid" 2>/dev/null && fail "the program is still running"
-wait "$pid" || fail "the program ended with an error"
+ended_well "$pid"
 pid=
 [ -s "$work/program.out" ] || [ -s "$work/program.err" ] && { cat "$work/program.out" "$work/program.err"; fail "the program printed the lines above"; }
 

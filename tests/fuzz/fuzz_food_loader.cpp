@@ -28,9 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* 数据, std::size_t �
     必须(计时.elapsed() < 食物库::载入时限.count() + 500);
 
     for (const 食物信息& 食物 : 自定义变量::食物数据) {
-        for (const QString* 字段 : {&食物.FoodName, &食物.FoodOtherName, &食物.FoodHot, &食物.FoodQuantity}) {
-            必须(字段->size() <= 食物库::最长字段);
-        }
+        必须(字段都不超长(食物));
         必须(std::isfinite(方法_卡路里计算器::热量值(食物.FoodHot + QStringLiteral(u" 大卡"))));
     }
     QFile 文件(路径);

@@ -3,6 +3,8 @@
 // What the harnesses share: turning fuzz bytes into the program's inputs, and failing
 // loudly when a property does not hold (libFuzzer keeps the input that did it).
 
+#include "food_database_readers.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
@@ -39,6 +41,13 @@ inline QString 写入文件(const QByteArray& 内容)
     QFile 文件(路径);
     if (!文件.open(QIODevice::WriteOnly | QIODevice::Truncate) || 文件.write(内容) != 内容.size()) std::abort();
     return 路径;
+}
+
+// No field longer than the loader keeps.
+inline bool 字段都不超长(const 食物信息& 食物)
+{
+    return 食物.FoodName.size() <= 食物库::最长字段 && 食物.FoodOtherName.size() <= 食物库::最长字段
+           && 食物.FoodHot.size() <= 食物库::最长字段 && 食物.FoodQuantity.size() <= 食物库::最长字段;
 }
 
 #define 必须(条件)                                                                   \
