@@ -11,11 +11,7 @@ QString 食物库路径()
 
 QString Jet读取程序路径()
 {
-#ifdef Q_OS_WIN
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/vettora-jet-reader.exe");
-#else
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/vettora-jet-reader");
-#endif
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" JET_READER_FILE_NAME);
 }
 
 namespace {

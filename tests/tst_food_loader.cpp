@@ -1,21 +1,13 @@
-#include "calorie_plan.h"
-#include "food_database_readers.h"
-#include "food_loader.h"
+#include "food_loader_fixture.h"
 #include "sqlite_file.h"
 
-#include <QCryptographicHash>
-#include <QElapsedTimer>
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-#include <cmath>
-
 // The food database loader on the shipped database, the Access fixtures and broken files.
-class FoodLoaderTest : public QObject {
+class FoodLoaderTest : public QObject, private 食物库夹具 {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -30,68 +22,15 @@ private slots:
     void missingHelperReadsNothing();
     void helperOutput_data();
     void helperOutput();
-    void loadTime_data();
-    void loadTime();
-    void damagedCopies_data();
-    void damagedCopies();
-    void hostileDatabases_data();
-    void hostileDatabases();
-    void misbehavingHelper_data();
-    void misbehavingHelper();
-
-private:
-    static void 载入(const QString& 路径) { 自定义方法::载入食物数据(路径, QStringLiteral(JET_READER)); }
-    static QString 测试数据(const char* 名) { return QStringLiteral(TEST_DATA_DIR "/") + QLatin1String(名); }
-    static int 已填槽数();
-    static QByteArray 文件摘要(const QString& 路径);
-    static qint64 常驻内存();
-    QString 写文件(const QString& 名, const QByteArray& 内容);
-
-    QTemporaryDir m_目录;
 };
 
 namespace {
 const auto& 表 = 自定义变量::食物数据;
 }
 
-int FoodLoaderTest::已填槽数()
-{
-    return static_cast<int>(std::count_if(表.begin(), 表.end(), [](const 食物信息& 食物) { return !(食物 == 食物信息{}); }));
-}
-
-QByteArray FoodLoaderTest::文件摘要(const QString& 路径)
-{
-    QFile 文件(路径);
-    QCryptographicHash 摘要(QCryptographicHash::Sha256);
-    return 文件.open(QIODevice::ReadOnly) && 摘要.addData(&文件) ? 摘要.result() : QByteArray();
-}
-
-// Bytes of the test's resident memory, 0 where the system does not tell, and under
-// AddressSanitizer, which keeps freed memory in quarantine.
-qint64 FoodLoaderTest::常驻内存()
-{
-#ifdef __SANITIZE_ADDRESS__
-    return 0;
-#endif
-    QFile 状态(QStringLiteral("/proc/self/statm"));
-    if (!状态.open(QIODevice::ReadOnly)) return 0;
-    return 状态.readAll().split(' ').value(1).toLongLong() * 4096;
-}
-
-QString FoodLoaderTest::写文件(const QString& 名, const QByteArray& 内容)
-{
-    const QString 路径 = m_目录.filePath(名);
-    QFile 文件(路径);
-    if (!文件.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {};
-    文件.write(内容);
-    return 路径;
-}
-
 void FoodLoaderTest::initTestCase()
 {
-    QVERIFY(m_目录.isValid());
-    QVERIFY(QFile::exists(QStringLiteral(SHIPPED_DATABASE)));
-    QVERIFY(QFile::exists(QStringLiteral(JET_READER)));
+    QVERIFY(就绪());
 }
 
 void FoodLoaderTest::shippedDatabase()
@@ -154,7 +93,7 @@ void FoodLoaderTest::jetFixtures()
 void FoodLoaderTest::sqliteEdgeCases()
 {
     // 205 records, a NULL alias, no FoodQuantity field, a real energy value.
-    const QString 路径 = m_目录.filePath("edge.sqlite");
+    const QString 路径 = 目录.filePath("edge.sqlite");
     QVERIFY(建SQLite库(路径, "CREATE TABLE FoodData (Id INTEGER, FoodName TEXT, FoodOtherName TEXT, FoodHot REAL);"
                             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 205) "
                             "INSERT INTO FoodData SELECT i, '食物' || i, CASE i WHEN 2 THEN NULL ELSE 'alias' END, i + 0.5 FROM n;"));
@@ -166,13 +105,13 @@ void FoodLoaderTest::sqliteEdgeCases()
     QCOMPARE(表[200].FoodName, u"食物200"_qs);
 
     // A database kept with a write-ahead log: read, and nothing made beside it.
-    QDir 目录(m_目录.filePath("wal"));
-    QVERIFY(目录.mkpath("."));
-    QVERIFY(建SQLite库(目录.filePath("FoodData.mdb"), "PRAGMA journal_mode = WAL; CREATE TABLE FoodData (FoodName, FoodHot);"
-                                                         "INSERT INTO FoodData VALUES ('苹果', 52);"));
-    载入(目录.filePath("FoodData.mdb"));
+    QDir 日志库(目录.filePath("wal"));
+    QVERIFY(日志库.mkpath("."));
+    QVERIFY(建SQLite库(日志库.filePath("FoodData.mdb"), "PRAGMA journal_mode = WAL; CREATE TABLE FoodData (FoodName, FoodHot);"
+                                                           "INSERT INTO FoodData VALUES ('苹果', 52);"));
+    载入(日志库.filePath("FoodData.mdb"));
     QCOMPARE(表[1], (食物信息{u"苹果"_qs, {}, "52", {}}));
-    QCOMPARE(目录.entryList(QDir::Files), QStringList{"FoodData.mdb"});
+    QCOMPARE(日志库.entryList(QDir::Files), QStringList{"FoodData.mdb"});
 }
 
 void FoodLoaderTest::loadingAgainStartsEmpty()
@@ -198,8 +137,8 @@ void FoodLoaderTest::badFiles_data()
     QTest::newRow("truncated SQLite") << 写文件("truncated.mdb", 库内容.left(库内容.size() / 3));
     QTest::newRow("SQLite header only") << 写文件("header.mdb", 库内容.left(100));
     QTest::newRow("Jet signature only") << 写文件("jethead.mdb", QByteArray("\x00\x01\x00\x00Standard Jet DB\x00", 20));
-    QDir(m_目录.path()).mkdir("folder.mdb");
-    QTest::newRow("a folder in the file's place") << m_目录.filePath("folder.mdb");
+    QDir(目录.path()).mkdir("folder.mdb");
+    QTest::newRow("a folder in the file's place") << 目录.filePath("folder.mdb");
 }
 
 void FoodLoaderTest::badFiles()
@@ -213,7 +152,7 @@ void FoodLoaderTest::badFiles()
 
 void FoodLoaderTest::missingFileIsNotCreated()
 {
-    const QString 路径 = m_目录.filePath("Data/FoodData.mdb");
+    const QString 路径 = 目录.filePath("Data/FoodData.mdb");
     载入(路径);
     QCOMPARE(已填槽数(), 0);
     QVERIFY(!QFile::exists(路径));
@@ -223,7 +162,7 @@ void FoodLoaderTest::missingFileIsNotCreated()
 
 void FoodLoaderTest::missingHelperReadsNothing()
 {
-    自定义方法::载入食物数据(测试数据("jet4-three-foods.mdb"), m_目录.filePath("no-such-helper"));
+    自定义方法::载入食物数据(测试数据("jet4-three-foods.mdb"), 目录.filePath("no-such-helper"));
     QCOMPARE(已填槽数(), 0);
 }
 
@@ -258,160 +197,6 @@ void FoodLoaderTest::helperOutput()
     const auto 结果 = 食物库::解析读取程序输出(output);
     QCOMPARE(结果.has_value(), records >= 0);
     if (结果) QCOMPARE(static_cast<int>(结果->size()), records);
-}
-
-void FoodLoaderTest::loadTime_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::newRow("shipped database") << QStringLiteral(SHIPPED_DATABASE);
-    QTest::newRow("250-row Access file") << 测试数据("jet4-250-foods.mdb");
-}
-
-void FoodLoaderTest::loadTime()
-{
-#ifdef __SANITIZE_ADDRESS__
-    QSKIP("times mean nothing in a sanitizer build");
-#endif
-    QFETCH(QString, file);
-    std::vector<qint64> 微秒;
-    for (int i = 0; i < 7; ++i) {
-        QElapsedTimer 计时;
-        计时.start();
-        载入(file);
-        微秒.push_back(计时.nsecsElapsed() / 1000);
-    }
-    std::sort(微秒.begin(), 微秒.end());
-    qInfo("load %s: best %.2f ms, median %.2f ms", qPrintable(QFileInfo(file).fileName()), 微秒.front() / 1000.0,
-          微秒[微秒.size() / 2] / 1000.0);
-#ifdef Q_OS_WIN
-    const qint64 上限 = 200000;  // an Access file costs a process start, slow on Windows (and slower under Wine)
-#else
-    const qint64 上限 = 20000;
-#endif
-    QCOMPARE_LT(微秒.front(), 上限);
-    QCOMPARE(已填槽数(), 200);
-}
-
-void FoodLoaderTest::damagedCopies_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("copies");
-    QTest::addColumn<int>("seconds");  // each Access copy is read by a process of its own
-    QTest::newRow("Access fixture") << 测试数据("jet4-three-foods.mdb") << 2000 << 60;
-    QTest::newRow("shipped SQLite database") << QStringLiteral(SHIPPED_DATABASE) << 3000 << 30;
-}
-
-void FoodLoaderTest::damagedCopies()
-{
-    QFETCH(QString, file);
-    QFETCH(int, copies);
-    QFETCH(int, seconds);
-    QFile 原件(file);
-    QVERIFY(原件.open(QIODevice::ReadOnly));
-    const QByteArray 内容 = 原件.readAll();
-    QRandomGenerator 随机源(4711);
-    QElapsedTimer 总计时;
-    总计时.start();
-    int 次数 = 0;
-    int 读到 = 0;
-    // Bounded by count and by time; a copy that hangs the reader must not hang the program.
-    while (次数 < copies && 总计时.elapsed() < seconds * 1000) {
-        QByteArray 副本 = 内容;
-        const int 处数 = 1 + static_cast<int>(随机源.bounded(16));
-        for (int k = 0; k < 处数; ++k) {
-            const auto 位置 = 随机源.bounded(static_cast<quint32>(副本.size()));
-            副本[位置] = static_cast<char>(k % 2 ? 随机源.bounded(256) : 副本[位置] ^ (1 << 随机源.bounded(8)));
-        }
-        QElapsedTimer 计时;
-        计时.start();
-        载入(写文件(QStringLiteral("damaged-%1").arg(QFileInfo(file).fileName()), 副本));
-        QCOMPARE_LT(计时.elapsed(), qint64(5000));
-        QVERIFY(已填槽数() <= 200);
-        读到 += 已填槽数() > 0;
-        ++次数;
-    }
-    qInfo("%d damaged copies of %s loaded, %d of them with foods, %lld ms", 次数, qPrintable(QFileInfo(file).fileName()),
-          读到, 总计时.elapsed());
-    QVERIFY(次数 >= copies / 10);
-}
-
-void FoodLoaderTest::hostileDatabases_data()
-{
-    QTest::addColumn<QByteArray>("sql");
-    QTest::addColumn<int>("filled");
-    QTest::addColumn<int>("nameLength");  // of the first food
-
-    const QByteArray 建表 = "CREATE TABLE FoodData (FoodName, FoodOtherName, FoodHot, FoodQuantity);";
-    const QByteArray 无尽 = "CREATE VIEW FoodData AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n) "
-                            "SELECT 'f' || i AS FoodName, '' AS FoodOtherName, i AS FoodHot, 100 AS FoodQuantity FROM n";
-    QTest::newRow("a query that never yields") << 无尽 + " WHERE i < 0;" << 0 << 0;
-    QTest::newRow("200 rows, then endlessly none") << 无尽 + " WHERE i <= 200;" << 200 << 2;
-    QTest::newRow("an endless query sorted") << 无尽 + " ORDER BY i DESC;" << 0 << 0;
-    QTest::newRow("names of 1000 characters")
-        << 建表 + "INSERT INTO FoodData VALUES (printf('%.1000c', 'm'), printf('%.300c', 'x'), 52, 100);" << 1 << 255;
-    QTest::newRow("three names of 60 MB")
-        << 建表 + "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3) "
-                "INSERT INTO FoodData SELECT printf('%.60000000c', 'x'), '', 52, 100 FROM n;" << 0 << 0;
-    QTest::newRow("an energy text of 50 MB")
-        << 建表 + "INSERT INTO FoodData VALUES ('苹果', '', printf('%.50000000c', '9'), 100);" << 0 << 0;
-    QTest::newRow("an energy text of 20000 digits")
-        << 建表 + "INSERT INTO FoodData VALUES ('苹果', '', printf('%.20000c', '9'), 100);" << 1 << 2;
-}
-
-// Whatever the file holds: loaded within the time bound, no field longer than an Access
-// text field, every energy figure finite, the file untouched, the program no bigger.
-void FoodLoaderTest::hostileDatabases()
-{
-    QFETCH(QByteArray, sql);
-    QFETCH(int, filled);
-    QFETCH(int, nameLength);
-    const QString 路径 = m_目录.filePath("hostile.mdb");
-    QVERIFY(建SQLite库(路径, sql));
-    const QByteArray 摘要 = 文件摘要(路径);
-    载入(QStringLiteral(SHIPPED_DATABASE));
-    const qint64 原内存 = 常驻内存();
-
-    QElapsedTimer 计时;
-    计时.start();
-    载入(路径);
-    const qint64 毫秒 = 计时.elapsed();
-    qInfo("loaded in %lld ms, resident memory %+.1f MiB", 毫秒, (常驻内存() - 原内存) / 1048576.0);
-    QCOMPARE_LT(毫秒, 食物库::载入时限.count() + 500);
-    QCOMPARE(已填槽数(), filled);
-    if (filled > 0) QCOMPARE(表[1].FoodName.size(), nameLength);
-    for (const 食物信息& 食物 : 表) {
-        for (const QString* 字段 : {&食物.FoodName, &食物.FoodOtherName, &食物.FoodHot, &食物.FoodQuantity}) {
-            QCOMPARE_LE(字段->size(), 255);
-        }
-        QVERIFY(std::isfinite(方法_卡路里计算器::热量值(食物.FoodHot + u" 大卡"_qs)));
-    }
-    QCOMPARE(文件摘要(路径), 摘要);
-    if (原内存 > 0) QCOMPARE_LT(常驻内存() - 原内存, qint64(8) << 20);
-}
-
-// A helper that hangs, talks without end or dies: the load still ends in time, with nothing.
-void FoodLoaderTest::misbehavingHelper_data()
-{
-    QTest::addColumn<QByteArray>("script");
-    QTest::newRow("never ends") << QByteArray("sleep 30");
-    QTest::newRow("endless output") << QByteArray("printf 'VETTORA-FOODS 1\\n'; yes 'a\tb\t1\t2'");
-    QTest::newRow("endless line") << QByteArray("printf 'VETTORA-FOODS 1\\n'; tr '\\0' x < /dev/zero");
-    QTest::newRow("killed") << QByteArray("printf 'VETTORA-FOODS 1\\nEND 0\\n'; kill -9 $$");
-}
-
-void FoodLoaderTest::misbehavingHelper()
-{
-#ifdef Q_OS_WIN
-    QSKIP("the stand-in helpers are shell scripts");
-#endif
-    QFETCH(QByteArray, script);
-    const QString 助手 = 写文件("helper.sh", "#!/bin/sh\n" + script + "\n");
-    QVERIFY(QFile::setPermissions(助手, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QElapsedTimer 计时;
-    计时.start();
-    自定义方法::载入食物数据(测试数据("jet4-three-foods.mdb"), 助手);
-    QCOMPARE_LT(计时.elapsed(), 食物库::载入时限.count() + 500);
-    QCOMPARE(已填槽数(), 0);
 }
 
 QTEST_GUILESS_MAIN(FoodLoaderTest)
