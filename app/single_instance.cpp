@@ -1,109 +1,91 @@
 #include "single_instance.h"
 
-#include <QCryptographicHash>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QLocalSocket>
-#include <QStandardPaths>
-#include <QThread>
+#include "single_instance_system.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
-const QByteArray 唤醒请求 = "show\n";
-const QByteArray 唤醒应答 = "ok\n";
+// A later start writes "show", then a space and its token if its desktop gave one, and a
+// line feed; the running one answers "ok" once its launcher is on its way.
+const QByteArray 请求 = "show";
+const QByteArray 应答 = "ok\n";
+constexpr qint64 最长请求 = 1024;
 
-QString 用户名()
+// Desktops make their tokens of printable ASCII characters without spaces.
+bool 可传凭据(const QByteArray& 凭据)
 {
-    const QString 名 = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return 名.isEmpty() ? QDir::homePath() : 名;
-}
-
-// The key depends on the launcher's title and the user, like the window search it stands for.
-QString 键(const QString& 窗口标题)
-{
-    const QByteArray 摘要 = QCryptographicHash::hash((窗口标题 + QLatin1Char('\n') + 用户名()).toUtf8(),
-                                                   QCryptographicHash::Sha256);
-    return QStringLiteral("vettora-") + QString::fromLatin1(摘要.toHex().left(16));
-}
-
-QString 运行目录()
-{
-    QString 目录 = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (目录.isEmpty()) 目录 = QDir::tempPath();
-    QDir().mkpath(目录);
-    return 目录;
-}
-
-QString 套接字路径(const QString& 键)
-{
-#ifdef Q_OS_WIN
-    return 键;  // a named pipe; the key already holds the user
-#else
-    return 运行目录() + QLatin1Char('/') + 键 + QStringLiteral(".socket");
-#endif
+    return 凭据.size() < 最长请求 - 请求.size() - 2
+        && std::all_of(凭据.begin(), 凭据.end(), [](char 字) { return 字 > ' ' && 字 < 127; });
 }
 
 }  // namespace
 
-单实例::单实例(const QString& 窗口标题)
-    : m_套接字名(套接字路径(键(窗口标题))), m_锁(运行目录() + QLatin1Char('/') + 键(窗口标题) + QStringLiteral(".lock"))
+单实例::单实例(const QString& 窗口标题) : m_窗口标题(窗口标题), m_通道名(单实例系统::通道名(窗口标题))
 {
-    m_锁.setStaleLockTime(0);  // stale only when its process is gone
-    m_服务.setSocketOptions(QLocalServer::UserAccessOption);
+    QObject::connect(&m_服务, &QLocalServer::newConnection, &m_服务, [this] {
+        while (QLocalSocket* 连接 = m_服务.nextPendingConnection()) 接待(连接);
+    });
 }
 
-bool 单实例::检查重复运行(std::chrono::milliseconds 最长等待)
+单实例::~单实例()
+{
+    if (m_占用) 单实例系统::释放();
+}
+
+bool 单实例::检查重复运行(const 凭据来源& 凭据, std::chrono::milliseconds 最长等待)
 {
     const QDeadlineTimer 期限(最长等待);
     for (;;) {
-        if (m_锁.tryLock(0)) {
-            开始监听();
-            return false;
+        m_占用 = 单实例系统::占用(m_服务, m_窗口标题);
+        if (m_占用) return false;
+        switch (请求唤醒(凭据)) {
+        case 请求结果::已转达: return true;
+        case 请求结果::他人占用: return false;  // not this user's launcher: this one runs, on its own
+        case 请求结果::无人应答: break;         // the holder is starting, or has just ended
         }
-        if (请求唤醒()) return true;
-        if (期限.hasExpired()) return true;  // a live holder that does not answer: still only one
+        if (期限.hasExpired()) return true;  // a holder that never listens: still only one
         QThread::msleep(50);
     }
 }
 
-void 单实例::开始监听()
+单实例::请求结果 单实例::请求唤醒(const 凭据来源& 来源)
 {
-    // Only the lock holder may remove a socket, which can only be left by a dead holder.
-    QLocalServer::removeServer(m_套接字名);
-    QObject::connect(&m_服务, &QLocalServer::newConnection, &m_服务, [this] {
-        while (QLocalSocket* 连接 = m_服务.nextPendingConnection()) {
-            QObject::connect(连接, &QLocalSocket::disconnected, 连接, &QObject::deleteLater);
-            QObject::connect(连接, &QLocalSocket::readyRead, 连接, [this, 连接] {
-                if (!连接->canReadLine()) return;
-                if (连接->readLine() == 唤醒请求) {
-                    if (m_唤醒) m_唤醒();
-                    连接->write(唤醒应答);
-                    连接->flush();
-                }
-                连接->disconnectFromServer();
-            });
-        }
-    });
-    m_服务.listen(m_套接字名);
-}
-
-bool 单实例::请求唤醒()
-{
-#ifdef Q_OS_WIN
-    // Windows lets only the foreground process bring a window to the front: this one,
-    // just started by the user, hands that right on to the running launcher.
-    AllowSetForegroundWindow(ASFW_ANY);
-#endif
     QLocalSocket 连接;
-    连接.connectToServer(m_套接字名);
-    if (!连接.waitForConnected(200)) return false;
-    连接.write(唤醒请求);
-    if (!连接.waitForBytesWritten(1000)) return false;
+    单实例系统::连接(连接, m_通道名);
+    if (!连接.waitForConnected(200)) return 请求结果::无人应答;
+    if (!单实例系统::同一用户(连接)) return 请求结果::他人占用;
+    const QByteArray 凭据 = 来源 ? 来源() : QByteArray();
+    连接.write(可传凭据(凭据) && !凭据.isEmpty() ? 请求 + ' ' + 凭据 + '\n' : 请求 + '\n');
+    if (!连接.waitForBytesWritten(1000)) return 请求结果::无人应答;
     // The answer tells the launcher is on its way; a holder that closes without one still counts.
     连接.waitForReadyRead(2000);
-    return true;
+    return 请求结果::已转达;
+}
+
+void 单实例::接待(QLocalSocket* 连接)
+{
+    QObject::connect(连接, &QLocalSocket::disconnected, 连接, &QObject::deleteLater);
+    if (!单实例系统::同一用户(*连接)) {
+        连接->abort();
+        连接->deleteLater();
+        return;
+    }
+    QTimer::singleShot(std::chrono::seconds(5), 连接, [连接] { 连接->abort(); });  // one that never asks
+    QObject::connect(连接, &QLocalSocket::readyRead, 连接, [this, 连接] {
+        if (!连接->canReadLine() && 连接->bytesAvailable() < 最长请求) return;
+        const QByteArray 行 = 连接->readLine(最长请求).trimmed();
+        if (行 == 请求 || 行.startsWith(请求 + ' ')) {
+            const QByteArray 凭据 = 行.mid(请求.size() + 1);
+            if (m_唤醒) m_唤醒(可传凭据(凭据) ? 凭据 : QByteArray());
+            连接->write(应答);
+            连接->flush();
+        }
+        连接->disconnectFromServer();
+    });
 }
