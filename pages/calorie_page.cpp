@@ -13,6 +13,20 @@ namespace {
 // The page's layout is given in twips; 15 twips make a pixel at 96 dpi.
 constexpr int 像素(int 缇) { return 缇 / 15; }
 
+// As the system's tree view does, the meal tree always has a node selected: the first
+// meal from the start, so the first food a person picks goes to breakfast, and a click
+// on the tree's empty part (or on the selected node with Ctrl) leaves the selection.
+void 总有选中节点(QTreeWidget& 树)
+{
+    树.setCurrentItem(树.topLevelItem(0));
+    QObject::connect(树.selectionModel(), &QItemSelectionModel::selectionChanged, &树,
+                     [&树](const QItemSelection&, const QItemSelection& 取消) {
+                         if (树.selectionModel()->hasSelection() || 取消.isEmpty()) return;
+                         const QModelIndex 原选 = 取消.indexes().constFirst();
+                         if (原选.isValid()) 树.selectionModel()->select(原选, QItemSelectionModel::Select);
+                     });
+}
+
 }  // namespace
 
 class Form_卡路里计算器::树适配 final : public 餐次树 {
@@ -125,6 +139,7 @@ Form_卡路里计算器::Form_卡路里计算器(std::function<void()> 关闭后
 
     方法_卡路里计算器::添加餐次(m_页面);
     方法_卡路里计算器::初始化页面(m_页面);
+    总有选中节点(*m_树);
 
     connect(m_列表, &QTreeWidget::itemDoubleClicked, this, [this] { 方法_卡路里计算器::添加食物(m_页面); });
     connect(m_树, &QTreeWidget::itemDoubleClicked, this, [this] { 方法_卡路里计算器::删除食物(m_页面); });

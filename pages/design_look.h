@@ -2,6 +2,7 @@
 
 #include <QPalette>
 
+class QStyle;
 class QWidget;
 
 // The windows are a fixed design with pictures: light colours and the "宋体" fonts of
@@ -12,6 +13,9 @@ namespace 界面外观 {
 
 // White boxes, #404040 text, the usual blue selection.
 QPalette 浅色调色板();
+
+// Fusion, whose frames keep all four lines at every screen scale.
+QStyle* 新风格();
 
 // Gives a window (or popup) the design's palette and its default font, "宋体" 9 point.
 void 固定(QWidget& 窗口);

@@ -1,11 +1,13 @@
 #include "measure_page.h"
 
+#include "frame_line.h"
 #include "message_service.h"
 #include "picture_panel.h"
 #include "result_box_widget.h"
 #include "program_fonts.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -32,18 +34,17 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter 画笔(this);
-        画笔.setPen(QColor(0xBE, 0xD0, 0x17));
-        画笔.drawRect(rect().adjusted(0, 0, -1, -1));
+        画框线(画笔, rect(), QColor(0xBE, 0xD0, 0x17));
     }
 };
 
 }  // namespace
 
-测量页面::测量页面(const 页面描述& 描述, std::function<void()> 关闭后)
-    : 页面窗口(std::move(关闭后)), m_描述(描述)
+测量页面::测量页面(const 页面条目& 条目, std::function<void()> 关闭后)
+    : 页面窗口(std::move(关闭后)), m_描述(*条目.测量), m_顶部图片(条目.图标)
 {
-    setObjectName(描述.窗体名);
-    setWindowTitle(描述.标题栏);
+    setObjectName(m_描述.窗体名);
+    setWindowTitle(m_描述.标题栏);
     setWindowIcon(程序图标());
     setFixedSize(674, 532);
     建立顶部();
@@ -56,7 +57,7 @@ void 测量页面::建立顶部()
     顶部->setObjectName(QStringLiteral("Picture_顶部"));
     顶部->setGeometry(0, 0, 675, 179);
 
-    auto* 图片 = new 图片面板(m_描述.顶部图片, 顶部);
+    auto* 图片 = new 图片面板(m_顶部图片, 顶部);
     图片->setObjectName(QStringLiteral("Image_顶部图片"));
     图片->setAccessibleName(m_描述.顶部标题);
     图片->setGeometry(70, 62, 83, 83);
@@ -100,6 +101,12 @@ void 测量页面::建立底部()
             m_性别[i]->setAutoFillBackground(true);  // white, as the window's palette has it
             组->addButton(m_性别[i], i);
         }
+        // One stop of the Tab key, on the checked option, as option buttons are in a
+        // dialog of the system; the arrow keys move between them and check them.
+        connect(组, &QButtonGroup::buttonToggled, this, [](QAbstractButton* 项, bool 选中) {
+            项->setFocusPolicy(选中 ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        m_性别[1]->setFocusPolicy(Qt::ClickFocus);
         m_性别[0]->setChecked(true);
         排入(m_性别[0]);
         排入(m_性别[1]);
@@ -114,7 +121,6 @@ void 测量页面::建立底部()
         框->setGeometry(栏.框x, 58, 43, 18);
         框->setTextMargins(1, 0, 1, 0);
         标签(栏.单位, 底部, QStringLiteral("Label_Tips_%1").arg(2 * 索引 + 1))->move(栏.单位x, 61);
-        connect(框, &QLineEdit::returnPressed, this, [this] { 计算(); });
         m_输入框.push_back(框);
         排入(框);
         ++索引;
@@ -124,6 +130,7 @@ void 测量页面::建立底部()
     m_计算按钮->setObjectName(QStringLiteral("Command_计算"));
     m_计算按钮->setAccessibleName(QStringLiteral(u"计算"));
     m_计算按钮->setGeometry(536, 56, 95, 23);
+    m_计算按钮->setDefault(true);  // drawn as the default; Enter reaches it through keyPressEvent
     if (m_描述.计算按钮提示) m_计算按钮->setToolTip(QStringLiteral(u"点击进行计算"));
     connect(m_计算按钮, &QPushButton::clicked, this, [this] { 计算(); });
     排入(m_计算按钮);
@@ -148,6 +155,17 @@ QString 测量页面::文本(int 索引) const
 性别 测量页面::选中性别() const
 {
     return m_性别[1] && m_性别[1]->isChecked() ? 性别::女 : 性别::男;
+}
+
+void 测量页面::keyPressEvent(QKeyEvent* 事件)
+{
+    // What the focused control leaves of Enter reaches the page, as the default button
+    // of a dialog gets it.
+    if ((事件->key() == Qt::Key_Return || 事件->key() == Qt::Key_Enter) && !(事件->modifiers() & ~Qt::KeypadModifier)) {
+        计算();
+        return;
+    }
+    页面窗口::keyPressEvent(事件);
 }
 
 void 测量页面::计算()

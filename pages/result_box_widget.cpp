@@ -21,6 +21,12 @@
     setFont(界面字体::结果框字体());
     setFrameShape(QFrame::NoFrame);
     setTabChangesFocus(true);
+    // Without the focus the box draws no selection, as the system's rich text box does:
+    // the calorie page leaves its total selected, and it reads in its own red.
+    QPalette 调色板 = palette();
+    调色板.setBrush(QPalette::Inactive, QPalette::Highlight, QBrush());
+    调色板.setBrush(QPalette::Inactive, QPalette::HighlightedText, QBrush());
+    setPalette(调色板);
 
     m_菜单->setObjectName(QStringLiteral("Pop_TextBox"));
     界面外观::固定(*m_菜单);
