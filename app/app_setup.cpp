@@ -1,5 +1,6 @@
 #include "app_setup.h"
 
+#include "design_look.h"
 #include "program_fonts.h"
 
 #include <QAccessibleWidget>
@@ -7,6 +8,26 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QWidget>
+
+namespace {
+QtMessageHandler 原有处理 = nullptr;
+}
+
+void 不提示桌面常情()
+{
+    原有处理 = qInstallMessageHandler([](QtMsgType 类型, const QMessageLogContext& 上下文, const QString& 消息) {
+        static const QLatin1String 常情[] = {
+            QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"),
+            QLatin1String("Ignoring unexpected wl_keyboard.leave event."),
+        };
+        if (类型 == QtWarningMsg) {
+            for (const QLatin1String& 开头 : 常情) {
+                if (消息.startsWith(开头)) return;
+            }
+        }
+        原有处理(类型, 上下文, 消息);
+    });
+}
 
 void 安装界面语言与字体(QApplication& 程序)
 {
@@ -21,7 +42,7 @@ void 安装界面语言与字体(QApplication& 程序)
     }
     QApplication::setFont(界面字体::宋体(9));
     // The windows are drawn for one style; a desktop's own style does not change them.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(界面外观::新风格());
 }
 
 void 安装窗口无障碍角色()

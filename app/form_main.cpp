@@ -1,10 +1,12 @@
 #include "form_main.h"
 
 #include "advert_strip.h"
+#include "bring_forward.h"
 #include "design_look.h"
+#include "hand_cursor.h"
 #include "launcher_tile.h"
-#include "launcher_tiles.h"
 #include "open_page.h"
+#include "page_table.h"
 #include "page_window.h"
 #include "picture.h"
 #include "picture_panel.h"
@@ -25,7 +27,6 @@ Form_Main::Form_Main()
 {
     setObjectName(QStringLiteral("Form_Main"));
     setWindowTitle(QString::fromUtf16(标题));
-    setWindowIcon(程序图标());
     setFixedSize(854, 560);
     界面外观::固定(*this);
 
@@ -49,9 +50,10 @@ Form_Main::Form_Main()
 
 void Form_Main::建立磁贴(QWidget* 背景)
 {
-    const auto& 表 = 启动窗口磁贴();
+    const auto& 表 = 页面表();
+    const QCursor 手形 = 手形光标();
     for (std::size_t i = 0; i < 表.size(); ++i) {
-        auto* 贴 = new 磁贴按钮(表[i], 背景);
+        auto* 贴 = new 磁贴按钮(表[i], 手形, 背景);
         贴->setObjectName(QStringLiteral("Picture_Back_%1").arg(i));
         贴->图标()->setObjectName(QStringLiteral("Image_Logo_%1").arg(i));
         贴->标题()->setObjectName(QStringLiteral("Label_Title_%1").arg(i));
@@ -108,19 +110,22 @@ void Form_Main::显示()
     show();
 }
 
-void Form_Main::唤醒()
+void Form_Main::唤醒(const QByteArray& 凭据)
 {
     显示();
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    raise();
-    activateWindow();
+    前台::唤起(*this, 凭据);
 }
 
 void Form_Main::paintEvent(QPaintEvent* 事件)
 {
     if (!m_已绘制) {
         m_已绘制 = true;
-        qCInfo(启动日志, "launcher first paint");
+        // Said once the whole first frame, tiles and all, has been painted and shown; the
+        // title bar's icon follows it, as it need not hold up that frame.
+        QTimer::singleShot(0, this, [this] {
+            qCInfo(启动日志, "launcher first paint");
+            setWindowIcon(程序图标());
+        });
     }
     QWidget::paintEvent(事件);
 }

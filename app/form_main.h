@@ -21,8 +21,9 @@ public:
 
     // Shows the launcher; a launcher that was closed loads its data again first.
     void 显示();
-    // Another start of the program: visible, restored and on top.
-    void 唤醒();
+    // Another start of the program: visible, restored and on top, with the token that
+    // start's desktop gave it.
+    void 唤醒(const QByteArray& 凭据 = {});
 
     磁贴按钮* 磁贴(int 索引) const { return m_磁贴[static_cast<std::size_t>(索引)]; }
     QWidget* 图标(int 索引) const;

@@ -1,7 +1,6 @@
 #include "launcher_tile.h"
 
-#include "hand_cursor.h"
-#include "launcher_tiles.h"
+#include "page_table.h"
 #include "page_window.h"
 #include "picture_panel.h"
 #include "program_fonts.h"
@@ -21,7 +20,7 @@ void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
 
 }  // namespace
 
-磁贴按钮::磁贴按钮(const 磁贴& 贴, QWidget* 父) : QAbstractButton(父)
+磁贴按钮::磁贴按钮(const 页面条目& 贴, const QCursor& 手形, QWidget* 父) : QAbstractButton(父)
 {
     setGeometry(贴.x, 贴.y, 274, 112);
     setFocusPolicy(Qt::TabFocus);  // a click never moves the focus here
@@ -29,7 +28,6 @@ void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
     setAccessibleName(贴.标题);
     setAccessibleDescription(贴.说明.trimmed());
 
-    const QCursor 手形 = 手形光标();
     m_图标 = new 图片面板(贴.图标, this);
     m_图标->setAccessibleName(贴.标题);
     m_图标->setGeometry(12, 11, 90, 90);

@@ -4,8 +4,9 @@
 
 #include <map>
 
+class QCursor;
 class QLabel;
-struct 磁贴;
+struct 页面条目;
 
 // One tile of the launcher, Picture_Back(i): a white panel with its icon, title and
 // description. For the keyboard it is one stop of the focus chain with a green focus
@@ -15,7 +16,8 @@ struct 磁贴;
 // the title, with the left button; a press on the rest of the panel does nothing.
 class 磁贴按钮 final : public QAbstractButton {
 public:
-    磁贴按钮(const 磁贴& 贴, QWidget* 父);
+    // 手形: the hand cursor over the icon and the title, made once for all tiles.
+    磁贴按钮(const 页面条目& 贴, const QCursor& 手形, QWidget* 父);
 
     QWidget* 图标() const { return m_图标; }
     QLabel* 标题() const { return m_标题; }

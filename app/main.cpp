@@ -1,4 +1,5 @@
 #include "app_setup.h"
+#include "bring_forward.h"
 #include "form_main.h"
 #include "single_instance.h"
 
@@ -6,16 +7,21 @@
 
 int main(int argc, char* argv[])
 {
+    const QByteArray 桌面凭据 = 前台::启动凭据();  // Qt takes it from the environment
+    不提示桌面常情();
     QApplication 程序(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vettora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("cn.vettora.Vettora"));  // what docks match the window by
 
     单实例 实例(QString::fromUtf16(Form_Main::标题));
-    if (实例.检查重复运行()) return 0;  // the running launcher has been brought forward
+    if (实例.检查重复运行([&桌面凭据] { return 前台::交接凭据(桌面凭据); })) {
+        return 0;  // the running launcher has been brought forward
+    }
 
     安装界面语言与字体(程序);
     安装窗口无障碍角色();
     Form_Main 启动窗口;
-    实例.收到唤醒时([&启动窗口] { 启动窗口.唤醒(); });
+    实例.收到唤醒时([&启动窗口](const QByteArray& 凭据) { 启动窗口.唤醒(凭据); });
     启动窗口.显示();
     return QApplication::exec();
 }

@@ -3,21 +3,11 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#ifdef Q_OS_WIN
-#define VETTORA_STDCALL __stdcall
-#else
-#define VETTORA_STDCALL
-#endif
-
 namespace modUpdate {
 
 QString 更新库路径(const QString& 文件夹)
 {
-#ifdef Q_OS_WIN
-    return 文件夹 + QStringLiteral("/Update.dll");
-#else
-    return 文件夹 + QStringLiteral("/libUpdate.so");
-#endif
+    return 文件夹 + QStringLiteral("/" VETTORA_UPDATE_LIBRARY);
 }
 
 bool DoUpdate(const QString& 地址, const QString& 文件夹)
@@ -26,7 +16,7 @@ bool DoUpdate(const QString& 地址, const QString& 文件夹)
     if (!QFileInfo(路径).isFile()) return false;  // QLibrary would try other names too
 
     QLibrary 库(路径);
-    using 入口 = long(VETTORA_STDCALL*)(const char*);
+    using 入口 = long (*)(const char*);  // stdcall on Windows is the one x86-64 convention
     const auto 调用 = reinterpret_cast<入口>(库.resolve("DoUpdate"));
     if (!调用) return false;
     const QByteArray 参数 = 地址.toLocal8Bit();  // the ANSI code page on Windows

@@ -1,6 +1,7 @@
 // Renders one of the program's SVG pictures to PNG, or to a Windows icon file.
 // Usage: render_picture PICTURE.svg SIZE OUT.png   SIZE is N (N x N pixels) or xK (K times its own size)
 //        render_picture PICTURE.svg ico OUT.ico     16 to 256 pixels, each as PNG inside the icon file
+//        render_picture PICTURE.svg bmp OUT.bmp     its own size, 24 bits, as installer wizards take it
 
 #include <QBuffer>
 #include <QFile>
@@ -13,10 +14,10 @@
 
 namespace {
 
-QByteArray 画(QSvgRenderer& 图片, QSize 大小)
+QByteArray 画(QSvgRenderer& 图片, QSize 大小, const char* 格式 = "PNG")
 {
     QImage 图(大小, QImage::Format_ARGB32_Premultiplied);
-    图.fill(Qt::transparent);
+    图.fill(qstrcmp(格式, "PNG") == 0 ? Qt::transparent : Qt::white);
     QPainter 画笔(&图);
     画笔.setRenderHint(QPainter::Antialiasing);
     图片.render(&画笔);
@@ -24,7 +25,7 @@ QByteArray 画(QSvgRenderer& 图片, QSize 大小)
     QByteArray 字节;
     QBuffer 缓冲(&字节);
     缓冲.open(QIODevice::WriteOnly);
-    图.save(&缓冲, "PNG");
+    (qstrcmp(格式, "PNG") == 0 ? 图 : 图.convertToFormat(QImage::Format_RGB888)).save(&缓冲, 格式);
     return 字节;
 }
 
@@ -51,7 +52,7 @@ QByteArray 图标文件(QSvgRenderer& 图片)
 int main(int argc, char* argv[])
 {
     if (argc != 4) {
-        std::fputs("usage: render_picture PICTURE.svg N|xK|ico OUT\n", stderr);
+        std::fputs("usage: render_picture PICTURE.svg N|xK|ico|bmp OUT\n", stderr);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -63,6 +64,8 @@ int main(int argc, char* argv[])
     QByteArray 结果;
     if (尺寸 == QLatin1String("ico")) {
         结果 = 图标文件(图片);
+    } else if (尺寸 == QLatin1String("bmp")) {
+        结果 = 画(图片, 图片.defaultSize(), "BMP");
     } else {
         const int 数 = 尺寸.mid(尺寸.startsWith(u'x') ? 1 : 0).toInt();
         if (数 <= 0) return 2;

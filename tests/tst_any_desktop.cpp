@@ -1,12 +1,9 @@
-#include "app_setup.h"
 #include "calorie_page.h"
-#include "form_main.h"
+#include "launcher_fixture.h"
 #include "launcher_tile.h"
 #include "measure_page.h"
-#include "message_service.h"
-#include "open_page.h"
+#include "page_window.h"
 #include "result_box_widget.h"
-#include "test_doubles.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,11 +25,13 @@ private slots:
     void launcherTilesByKeyboard();
     void measurePageByKeyboard();
     void caloriePageByKeyboard();
+    void placedWithTheTitleBarInView_data();
+    void placedWithTheTitleBarInView();
 
 private:
     QWidget* 打开(qint16 索引);
-    Form_Main* m_启动窗口 = nullptr;
-    消息记录 m_消息;
+    启动窗口夹具 m_夹具;
+    Form_Main*& m_启动窗口 = m_夹具.启动窗口;
 };
 
 namespace {
@@ -68,19 +67,12 @@ QRect 文字所需(const QLabel& 标签)
 
 void AnyDesktopTest::initTestCase()
 {
-    安装界面语言与字体(*qApp);
-    消息服务::替换(&m_消息);
-    m_启动窗口 = new Form_Main;
-    m_启动窗口->显示();
-    QVERIFY(QTest::qWaitForWindowActive(m_启动窗口));
+    QVERIFY(m_夹具.启动());
 }
 
 void AnyDesktopTest::cleanup()
 {
-    for (qint16 i = 0; i < 7; ++i) {
-        if (QWidget* 页 = 方法_Form_Main::页面(i)) 页->close();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_夹具.收拾();
 }
 
 QWidget* AnyDesktopTest::打开(qint16 索引)
@@ -123,7 +115,7 @@ void AnyDesktopTest::designHoldsUnderADarkPaletteAndALargeFont()
         for (结果框控件* 框 : 窗->findChildren<结果框控件*>()) {
             QCOMPARE(框->palette().color(QPalette::Base), QColor(Qt::white));
             QCOMPARE(框->palette().color(QPalette::Text), QColor(0x40, 0x40, 0x40));
-            QCOMPARE(框->palette().color(QPalette::Highlight), QColor(0x00, 0x78, 0xD7));
+            QCOMPARE(框->palette().color(QPalette::Active, QPalette::Highlight), QColor(0x00, 0x78, 0xD7));
             QCOMPARE(QColor(框->viewport()->grab().toImage().pixel(5, 5)), QColor(Qt::white));
         }
     }
@@ -193,12 +185,33 @@ void AnyDesktopTest::measurePageByKeyboard()
     QTest::keyClicks(页->输入框(1), QStringLiteral("170"));
     QTest::keyClick(页->输入框(1), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), 页->计算按钮());
+    const QImage 有焦点的按钮 = 页->计算按钮()->grab().toImage();  // the default button shows its focus
     QTest::keyClick(页->计算按钮(), Qt::Key_Space);
     QVERIFY(页->结果框()->toPlainText().contains(QStringLiteral("标准体重")));
     QTest::keyClick(页->计算按钮(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), 页->结果框());
+    QVERIFY(页->计算按钮()->grab().toImage() != 有焦点的按钮);
     QTest::keyClick(页->结果框(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), 页->性别选项(0));
+
+    // The arrow checks 女, and Enter there calculates with it, as it does from the result
+    // box; the Tab key then stops at 女 alone, both ways.
+    const QString 男的结果 = 页->结果框()->toPlainText();
+    QTest::keyClick(页->性别选项(0), Qt::Key_Right);
+    QVERIFY(页->性别选项(1)->isChecked());
+    QTest::keyClick(页->性别选项(1), Qt::Key_Return);
+    const QString 女的结果 = 页->结果框()->toPlainText();
+    QVERIFY(女的结果.contains(QStringLiteral("标准体重")) && 女的结果 != 男的结果);
+    页->结果框()->setFocus();
+    页->结果框()->clear();
+    QTest::keyClick(页->结果框(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(页->结果框()->toPlainText(), 女的结果);
+    QTest::keyClick(页->结果框(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), 页->性别选项(1));
+    QTest::keyClick(页->性别选项(1), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), 页->输入框(0));
+    QTest::keyClick(页->输入框(0), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), 页->性别选项(1));
 
     // The menu from the keyboard (the menu key is the window system's to turn into a
     // context menu request: the end-to-end test presses it); Esc then closes the menu,
@@ -217,12 +230,38 @@ void AnyDesktopTest::caloriePageByKeyboard()
     auto* 页 = dynamic_cast<Form_卡路里计算器*>(打开(1));
     QVERIFY(页);
     QCOMPARE(QApplication::focusWidget(), 页->餐次树控件());
+    // 早餐 is selected from the start, and a click on the tree's empty part leaves it so.
+    QTreeWidget* 树 = 页->餐次树控件();
+    QTest::mouseClick(树->viewport(), Qt::LeftButton, {}, QPoint(20, 树->viewport()->height() - 5));
+    QCOMPARE(树->selectedItems(), QList<QTreeWidgetItem*>{树->topLevelItem(0)});
     QTest::keyClick(页->餐次树控件(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), 页->食物列表控件());
     QTest::keyClick(页->食物列表控件(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), 页->结果框());
     QTest::keyClick(页->结果框(), Qt::Key_Escape);
     QVERIFY(!页->isVisible());
+}
+
+void AnyDesktopTest::placedWithTheTitleBarInView_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QPoint>("topLeft");
+    // The launcher with a 31-pixel title bar: 856 × 592.
+    QTest::newRow("fits: centred") << QRect(0, 0, 1280, 984) << QSize(856, 592) << QPoint(212, 196);
+    QTest::newRow("below a top panel") << QRect(0, 40, 1280, 984) << QSize(856, 592) << QPoint(212, 236);
+    // 175 % of 1920 × 1080 above a 40-pixel task bar: 1097 × 594 in the design's pixels.
+    QTest::newRow("taller than the area") << QRect(0, 0, 1097, 594) << QSize(856, 600) << QPoint(120, 0);
+    // 200 % of 1600 × 1200 beside a panel on the left.
+    QTest::newRow("wider and taller") << QRect(30, 0, 770, 580) << QSize(856, 592) << QPoint(30, 0);
+}
+
+void AnyDesktopTest::placedWithTheTitleBarInView()
+{
+    QFETCH(QRect, area);
+    QFETCH(QSize, frame);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(框架位置(area, frame), topLeft);
 }
 
 QTEST_MAIN(AnyDesktopTest)

@@ -1,10 +1,6 @@
-#include "basal_metabolic_rate.h"
-#include "body_mass_index.h"
-#include "fat_burning_heart_rate.h"
-#include "healthy_weight_range.h"
 #include "number_reader.h"
-#include "one_minute_assessment.h"
-#include "standard_weight.h"
+#include "page_table.h"
+#include "standard_weight_tables.h"
 #include "test_doubles.h"
 
 #include <QElapsedTimer>
@@ -28,24 +24,19 @@ private slots:
 
 namespace {
 
-using 计算例程 = void (*)(const 页面输入&, 结果框&, 消息框&);
-
-struct 页 {
-    const char* 名;
-    计算例程 计算;
-    int 框数;
-    bool 有性别;
-    // The figures of the result's bold lines, in order, and the range each must lie in.
+// The figures of each page's bold result lines, in order, and the range each must lie in.
+struct 结果范围 {
+    int 页号;
     std::vector<std::pair<double, double>> 范围;
 };
 
-const std::vector<页> 页表 = {
-    {"bmi", 方法_身体质量指数::计算, 2, false, {{4.8, 250}}},
-    {"range", 方法_健康体重范围::计算, 1, false, {{5, 116}, {6, 150}}},
-    {"bmr", 方法_基础代谢计算::计算, 3, true, {{289 - 1e-9, 4743}}},
-    {"heart", 方法_燃脂运动计算::计算, 1, false, {{72, 131}, {96, 175}}},
-    {"standard", 方法_标准体重计算::计算, 2, true, {{46, 78}}},
-    {"minute", 方法_一分钟彻底了解自己::计算, 3, true, {{4.8, 1000}, {5, 116}, {6, 150}, {39, 4743}, {72, 131}, {96, 175}}},
+const std::vector<结果范围> 页表 = {
+    {页::身体质量指数, {{4.8, 250}}},
+    {页::健康体重范围, {{5, 116}, {6, 150}}},
+    {页::基础代谢计算, {{289 - 1e-9, 4743}}},
+    {页::燃脂运动计算, {{72, 131}, {96, 175}}},
+    {页::标准体重计算, {{46, 78}}},
+    {页::一分钟彻底了解自己, {{4.8, 1000}, {5, 116}, {6, 150}, {39, 4743}, {72, 131}, {96, 175}}},
 };
 
 class 文本生成 {
@@ -128,14 +119,15 @@ void RobustnessTest::randomTexts()
         QVERIFY(std::isfinite(读数.值));
         if (读数.过大) QCOMPARE(读数.值, 0.0);
 
-        const 页& 页面 = 页表[static_cast<std::size_t>(次数) % 页表.size()];
+        const 结果范围& 页面 = 页表[static_cast<std::size_t>(次数) % 页表.size()];
+        const 测量页& 测量 = *页面表()[static_cast<std::size_t>(页面.页号)].测量;
         QStringList 框文本{文本};
-        for (int i = 1; i < 页面.框数; ++i) 框文本 << 生成.数();
+        for (std::size_t i = 1; i < 测量.输入.size(); ++i) 框文本 << 生成.数();
         if (生成.抛币()) std::swap(框文本.first(), 框文本.back());
-        const 测试输入 输入(框文本, 页面.有性别 && 生成.抛币() ? 性别::女 : 性别::男);
+        const 测试输入 输入(框文本, 测量.有性别 && 生成.抛币() ? 性别::女 : 性别::男);
         内存结果框 框;
         消息记录 记录;
-        页面.计算(输入, 框, 记录);
+        测量.计算(输入, 框, 记录);
 
         if (!记录.消息表.isEmpty()) {
             QCOMPARE(记录.消息表.size(), 1);
@@ -151,7 +143,7 @@ void RobustnessTest::randomTexts()
         QCOMPARE(数字.size(), 页面.范围.size());
         for (std::size_t k = 0; k < 数字.size(); ++k) {
             QVERIFY2(数字[k] >= 页面.范围[k].first && 数字[k] <= 页面.范围[k].second,
-                     qPrintable(QStringLiteral("%1: %2 from %3").arg(页面.名).arg(数字[k]).arg(框文本.join(" | "))));
+                     qPrintable(QStringLiteral("%1: %2 from %3").arg(测量.窗体名).arg(数字[k]).arg(框文本.join(" | "))));
         }
     }
     qInfo("%d texts in %lld ms, %d accepted", 次数, 计时.elapsed(), 接受);

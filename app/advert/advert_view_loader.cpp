@@ -6,9 +6,7 @@
 #include <QLibrary>
 #include <QOpenGLContext>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include "web_engine_sandbox.h"
 
 // Qt's own hook for the application-wide shared OpenGL context.
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
@@ -17,11 +15,7 @@ namespace {
 
 QString 模块路径()
 {
-#ifdef Q_OS_WIN
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/vettora-advert.dll");
-#else
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/libvettora-advert.so");
-#endif
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/" VETTORA_ADVERT_MODULE);
 }
 
 // Qt WebEngine draws through an OpenGL context that the whole application shares, and
@@ -45,15 +39,11 @@ bool 共享上下文就绪()
 namespace 广告网页 {
 
 // Not on the offscreen platform, which has no screen to show an advert on and where the
-// engine is unreliable; and not as root, where Chromium runs only without its sandbox,
-// unless that was asked for.
+// engine is unreliable; nor where the engine cannot have its sandbox.
 bool 可用()
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) return false;
-#ifdef Q_OS_UNIX
-    if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) return false;
-#endif
-    return QFileInfo::exists(模块路径());
+    return 网页引擎可运行() && QFileInfo::exists(模块路径());
 }
 
 QWidget* 建立(QWidget* 父)
