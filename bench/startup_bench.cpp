@@ -1,7 +1,9 @@
 // Start-up benchmark, run under a real X server. Each figure is given against a baseline
 // measured in the same run:
 //  - time from process start to the launcher's first paint, against a bare 854 × 560 Qt
-//    window started the same way (alternately, medians);
+//    window and against the same window with one line of Chinese text, started the same
+//    way (alternately, medians);
+//  - the peak resident memory 10 s after start, against the window with text;
 //  - memory 10 s after start, as the proportional set size of the process and all its
 //    children (web engine processes included), offline and online, against the same
 //    program without its web view module; online, the advert server is this benchmark,
@@ -10,25 +12,20 @@
 //    (offline: the engine is never started), drawing in software and Chromium's flags
 //    (a minimal web engine window with OpenGL, drawn in software, and run as the strip
 //    runs it).
-// The Windows leg runs the Windows program and a bare window built the same way under
-// Wine, through a launcher script: the first paint and the memory of each.
+// The Windows leg runs the Windows program and the two baseline windows built the same way
+// under Wine, through a launcher script: the first paint and the memory of each.
 //
 // Usage: startup_bench PROGRAM BARE_WINDOW WEB_WINDOW [RUNS [MEMORY_ROUNDS]]
 //        startup_bench --windows LAUNCHER PROGRAM.exe BARE_WINDOW.exe [RUNS]
 
+#include "process_measures.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QTimer>
-
-#include <csignal>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,8 +33,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int 内存测量毫秒 = 10000;
 
 // The advert server, as a proxy: every request gets the small page, whatever its address.
 class 广告服务 final {
@@ -67,96 +62,6 @@ private:
     QTcpServer m_服务;
 };
 
-void 等待(int 毫秒)
-{
-    QEventLoop 循环;
-    QTimer::singleShot(毫秒, &循环, &QEventLoop::quit);
-    循环.exec();
-}
-
-// Proportional set size of a process and all its descendants, in MiB.
-double 总内存(qint64 进程号)
-{
-    QHash<qint64, qint64> 父进程;
-    for (const QString& 号 : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile 状态(QStringLiteral("/proc/%1/stat").arg(号));
-        if (!状态.open(QIODevice::ReadOnly)) continue;
-        const QByteArray 行 = 状态.readAll();
-        const QList<QByteArray> 字段 = 行.mid(行.lastIndexOf(')') + 2).split(' ');
-        if (字段.size() > 1) 父进程.insert(号.toLongLong(), 字段[1].toLongLong());
-    }
-    double 千字节 = 0;
-    for (auto 它 = 父进程.cbegin(); 它 != 父进程.cend(); ++它) {
-        qint64 祖先 = 它.key();
-        while (祖先 > 1 && 祖先 != 进程号) 祖先 = 父进程.value(祖先, 0);
-        if (祖先 != 进程号) continue;
-        QFile 汇总(QStringLiteral("/proc/%1/smaps_rollup").arg(它.key()));
-        if (!汇总.open(QIODevice::ReadOnly)) continue;
-        for (const QByteArray& 项 : 汇总.readAll().split('\n')) {
-            if (项.startsWith("Pss:")) 千字节 += 项.mid(4).trimmed().split(' ').front().toDouble();
-        }
-    }
-    return 千字节 / 1024.0;
-}
-
-QProcess* 启动(const QString& 程序, const QStringList& 参数, const QString& 运行目录, const QString& 代理)
-{
-    auto* 进程 = new QProcess;
-    QProcessEnvironment 环境 = QProcessEnvironment::systemEnvironment();
-    环境.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("vettora.startup.info=true"));
-    环境.insert(QStringLiteral("QT_FORCE_STDERR_LOGGING"), QStringLiteral("1"));  // not the debugger, on Windows
-    环境.insert(QStringLiteral("XDG_RUNTIME_DIR"), 运行目录);
-    // Both the program's HEAD request and Chromium go through the proxy; offline it is an
-    // address where nothing listens.
-    环境.insert(QStringLiteral("http_proxy"), 代理);
-    环境.insert(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS"),
-                (环境.value(QStringLiteral("QTWEBENGINE_CHROMIUM_FLAGS")) + QStringLiteral(" --proxy-server=") + 代理)
-                    .trimmed());
-    进程->setProcessEnvironment(环境);
-    进程->setProcessChannelMode(QProcess::SeparateChannels);
-    进程->setReadChannel(QProcess::StandardError);  // where the milestones are logged
-    // A process group of its own, so the web engine's helper processes end with it.
-    进程->setChildProcessModifier([] { ::setpgid(0, 0); });
-    进程->start(程序, 参数);
-    return 进程;
-}
-
-void 结束(QProcess* 进程)
-{
-    ::kill(-static_cast<pid_t>(进程->processId()), SIGKILL);
-    进程->waitForFinished(5000);
-    delete 进程;
-    等待(500);  // let the machine settle before the next start
-}
-
-std::optional<double> 首次绘制(const QString& 程序, const QString& 运行目录, const QString& 代理,
-                             const QStringList& 参数 = {})
-{
-    QElapsedTimer 计时;
-    计时.start();
-    QProcess* 进程 = 启动(程序, 参数, 运行目录, 代理);
-    QByteArray 错误输出;
-    std::optional<double> 毫秒;
-    while (!毫秒 && 计时.elapsed() < 30000 && 进程->state() != QProcess::NotRunning) {
-        if (进程->waitForReadyRead(100)) {
-            错误输出 += 进程->readAllStandardError();
-            if (错误输出.contains("first paint")) 毫秒 = static_cast<double>(计时.nsecsElapsed()) / 1e6;
-        }
-    }
-    if (!毫秒) std::fprintf(stderr, "%s: no first paint\n%s\n", qPrintable(程序), 错误输出.constData());
-    结束(进程);
-    return 毫秒;
-}
-
-double 内存(const QString& 程序, const QStringList& 参数, const QString& 运行目录, const QString& 代理)
-{
-    QProcess* 进程 = 启动(程序, 参数, 运行目录, 代理);
-    等待(内存测量毫秒);
-    const double 兆字节 = 总内存(进程->processId());
-    结束(进程);
-    return 兆字节;
-}
-
 double 中位数(std::vector<double> 值)
 {
     std::sort(值.begin(), 值.end());
@@ -182,24 +87,30 @@ int Windows(const QString& 启动器, const QString& 被测, const QString& 基�
 {
     QTemporaryDir 运行目录;
     const QString 离线 = QStringLiteral("http://127.0.0.1:9");
-    std::vector<double> 程序绘制, 基线绘制, 程序内存, 基线内存;
+    std::vector<double> 程序绘制, 基线绘制, 文字绘制, 程序内存, 基线内存;
     for (int i = 0; i < 次数; ++i) {
         const auto 空 = 首次绘制(启动器, 运行目录.path(), 离线, {基线});
+        const auto 字 = 首次绘制(启动器, 运行目录.path(), 离线, {基线, QStringLiteral("text")});
         const auto 满 = 首次绘制(启动器, 运行目录.path(), 离线, {被测});
-        if (!空 || !满) return 1;
-        std::printf("first paint under Wine, run %2d: bare window %7.1f ms   program %7.1f ms\n", i + 1, *空, *满);
+        if (!空 || !字 || !满) return 1;
+        std::printf("first paint under Wine, run %2d: bare window %7.1f ms   text window %7.1f ms   program %7.1f ms\n",
+                    i + 1, *空, *字, *满);
         基线绘制.push_back(*空);
+        文字绘制.push_back(*字);
         程序绘制.push_back(*满);
     }
     for (int i = 0; i < std::clamp(次数 / 4, 1, 3); ++i) {
-        基线内存.push_back(内存(启动器, {基线}, 运行目录.path(), 离线));
-        程序内存.push_back(内存(启动器, {被测}, 运行目录.path(), 离线));
+        基线内存.push_back(内存(启动器, {基线}, 运行目录.path(), 离线).总);
+        程序内存.push_back(内存(启动器, {被测}, 运行目录.path(), 离线).总);
         std::printf("memory under Wine, round %d: bare window %.1f MiB, program %.1f MiB\n", i + 1, 基线内存.back(),
                     程序内存.back());
     }
-    const double 空绘制 = 中位数(基线绘制), 满绘制 = 中位数(程序绘制), 空内存 = 中位数(基线内存), 满内存 = 中位数(程序内存);
+    const double 空绘制 = 中位数(基线绘制), 字绘制 = 中位数(文字绘制), 满绘制 = 中位数(程序绘制);
+    const double 空内存 = 中位数(基线内存), 满内存 = 中位数(程序内存);
     std::printf("\nWindows program under Wine, medians (%d runs of the first paint):\n", 次数);
     std::printf("  first paint   bare window %7.1f ms    program %7.1f ms    ratio %.2f\n", 空绘制, 满绘制, 满绘制 / 空绘制);
+    std::printf("                text window %7.1f ms    program %7.1f ms    ratio %.2f (goal <= 1.20)\n", 字绘制, 满绘制,
+                满绘制 / 字绘制);
     std::printf("  memory        bare window %7.1f MiB   program %7.1f MiB   ratio %.2f\n", 空内存, 满内存, 满内存 / 空内存);
     return 0;
 }
@@ -230,44 +141,52 @@ int main(int argc, char* argv[])
     const QString 离线 = QStringLiteral("http://127.0.0.1:9");
     const QString 在线 = 服务.地址();
 
-    std::vector<double> 程序绘制, 基线绘制;
+    std::vector<double> 程序绘制, 基线绘制, 文字绘制;
     for (int i = 0; i < 次数; ++i) {
         const auto 空 = 首次绘制(基线, 运行目录.path(), 离线);
+        const auto 字 = 首次绘制(基线, 运行目录.path(), 离线, {QStringLiteral("text")});
         const auto 满 = 首次绘制(被测, 运行目录.path(), 离线);
-        if (!空 || !满) return 1;
-        std::printf("first paint, run %2d: bare window %7.1f ms   program %7.1f ms\n", i + 1, *空, *满);
+        if (!空 || !字 || !满) return 1;
+        std::printf("first paint, run %2d: bare window %7.1f ms   text window %7.1f ms   program %7.1f ms\n", i + 1, *空,
+                    *字, *满);
         基线绘制.push_back(*空);
+        文字绘制.push_back(*字);
         程序绘制.push_back(*满);
     }
 
     // Memory moves little from run to run: a few rounds of each case, alternately.
     const int 内存次数 = argc > 5 ? std::max(std::atoi(argv[5]), 0) : std::clamp(次数 / 4, 1, 3);
-    std::vector<double> 无模块内存, 离线内存, 在线内存, 网页GL, 网页软件, 网页条;
+    std::vector<double> 无模块内存, 离线内存, 在线内存, 网页GL, 网页软件, 网页条, 文字峰值, 程序峰值;
     for (int i = 0; i < 内存次数; ++i) {
-        无模块内存.push_back(内存(无模块, {}, 运行目录.path(), 离线));
-        离线内存.push_back(内存(被测, {}, 运行目录.path(), 离线));
-        在线内存.push_back(内存(被测, {}, 运行目录.path(), 在线));
+        文字峰值.push_back(内存(基线, {QStringLiteral("text")}, 运行目录.path(), 离线).峰值);
+        无模块内存.push_back(内存(无模块, {}, 运行目录.path(), 离线).总);
+        const 内存值 离线值 = 内存(被测, {}, 运行目录.path(), 离线);
+        离线内存.push_back(离线值.总);
+        程序峰值.push_back(离线值.峰值);
+        在线内存.push_back(内存(被测, {}, 运行目录.path(), 在线).总);
         for (auto [方式, 值表] : {std::pair{"opengl", &网页GL}, {"software", &网页软件}, {"strip", &网页条}}) {
             值表->push_back(内存(网页窗口, {QStringLiteral("http://www.vettora.cn/"), QString::fromLatin1(方式)},
-                                 运行目录.path(), 在线));
+                                 运行目录.path(), 在线).总);
         }
-        std::printf("memory, round %d: without module %.1f MiB, offline %.1f MiB, online %.1f MiB; "
-                    "web window: OpenGL %.1f MiB, software %.1f MiB, as the strip %.1f MiB\n",
-                    i + 1, 无模块内存.back(), 离线内存.back(), 在线内存.back(), 网页GL.back(), 网页软件.back(),
-                    网页条.back());
+        std::printf("memory, round %d: peak text window %.1f MiB, program %.1f MiB; without module %.1f MiB, "
+                    "offline %.1f MiB, online %.1f MiB; web window: OpenGL %.1f MiB, software %.1f MiB, as the strip "
+                    "%.1f MiB\n",
+                    i + 1, 文字峰值.back(), 程序峰值.back(), 无模块内存.back(), 离线内存.back(), 在线内存.back(),
+                    网页GL.back(), 网页软件.back(), 网页条.back());
     }
 
-    const double 空绘制 = 中位数(基线绘制), 满绘制 = 中位数(程序绘制);
-    if (内存次数 == 0) {
-        std::printf("\nfirst paint, median of %d runs: bare window %.1f ms, program %.1f ms, ratio %.2f\n", 次数, 空绘制,
-                    满绘制, 满绘制 / 空绘制);
-        return 0;
-    }
+    const double 空绘制 = 中位数(基线绘制), 字绘制 = 中位数(文字绘制), 满绘制 = 中位数(程序绘制);
+    std::printf("\nmedians (%d runs of the first paint, %d of memory):\n", 次数, 内存次数);
+    std::printf("  first paint      bare window %7.1f ms    program %7.1f ms    ratio %.2f\n", 空绘制, 满绘制,
+                满绘制 / 空绘制);
+    std::printf("                   text window %7.1f ms    program %7.1f ms    ratio %.2f (goal <= 1.20)\n", 字绘制,
+                满绘制, 满绘制 / 字绘制);
+    if (内存次数 == 0) return 0;
+    const double 字峰值 = 中位数(文字峰值), 满峰值 = 中位数(程序峰值);
+    std::printf("  peak memory      text window %7.1f MiB   program %7.1f MiB   ratio %.2f (goal <= 1.50)\n", 字峰值,
+                满峰值, 满峰值 / 字峰值);
     const double 基准内存 = 中位数(无模块内存), 离线值 = 中位数(离线内存), 在线值 = 中位数(在线内存);
     const double GL值 = 中位数(网页GL), 软件值 = 中位数(网页软件), 条值 = 中位数(网页条);
-    std::printf("\nmedians (%d runs of the first paint, %d of memory):\n", 次数, 内存次数);
-    std::printf("  first paint      bare window %7.1f ms    program %7.1f ms    ratio %.2f (goal <= 1.20)\n", 空绘制,
-                满绘制, 满绘制 / 空绘制);
     std::printf("  memory offline   without module %6.1f MiB  program %6.1f MiB   ratio %.2f (goal <= 1.15)\n", 基准内存,
                 离线值, 离线值 / 基准内存);
     std::printf("  memory online    without module %6.1f MiB  program %6.1f MiB   ratio %.2f (goal <= 210 MB = %.1f MiB)\n",
