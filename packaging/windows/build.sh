@@ -155,7 +155,8 @@ build_package() {
      cd "$stage" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') \
         > "$build/uninstall-files.nsh"
     makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DUNINSTALL_LIST="$build/uninstall-files.nsh" \
-        -DICON="$build/packaging/windows/vettora.ico" -DOUTFILE="$installer" "$here/installer.nsi"
+        -DICON="$build/packaging/windows/vettora.ico" -DSIDE_BITMAP="$build/packaging/windows/installer-side.bmp" \
+        -DOUTFILE="$installer" "$here/installer.nsi"
     rm -f "$portable"
     (cd "$build/stage" && cmake -E tar cf "$portable" --format=zip "Vettora-$version")
     echo "$installer ($(du -k "$installer" | cut -f1) KiB), $portable ($(du -k "$portable" | cut -f1) KiB)"

@@ -1,8 +1,10 @@
 ; The Windows installer of Vettora (NSIS 3, 64-bit): build.sh package runs
-;   makensis -DVERSION=... -DSTAGE=<install tree> -DUNINSTALL_LIST=<file> -DICON=<.ico> -DOUTFILE=<setup.exe>
+;   makensis -DVERSION=... -DSTAGE=<install tree> -DUNINSTALL_LIST=<file> -DICON=<.ico>
+;            -DSIDE_BITMAP=<.bmp> -DOUTFILE=<setup.exe>
 ; It installs the tree into Program Files\Vettora (or a folder the user picks), adds a
 ; Start-menu entry and an entry in the list of installed programs, and writes an
-; uninstaller that removes exactly what was installed.
+; uninstaller that removes exactly what was installed. An earlier install is removed by
+; its own uninstaller first. Neither installs nor uninstalls while Vettora runs.
 
 Unicode true
 Target amd64-unicode
@@ -12,9 +14,12 @@ RequestExecutionLevel admin
 !include "MUI2.nsh"
 !include "x64.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define PRODUCT "Vettora"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+; The running program owns this mutex in its Windows session (the launcher's title).
+!define RUNNING_MUTEX "Local\${PRODUCT} Ver.${VERSION}"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -32,13 +37,38 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "© 2026 Vettora developers"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
-!define MUI_FINISHPAGE_RUN "$INSTDIR\vettora.exe"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE_BITMAP}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${SIDE_BITMAP}"
+; The installer runs elevated; the program it offers to start runs as the signed-in user.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartAsUser
+!insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "SimpChinese"
+
+; Waits until no Vettora runs: the person closes it and retries, or cancels. Cancelling,
+; and a silent run that finds it running, end the setup with exit code 2 and nothing changed.
+!macro WAIT_UNTIL_CLOSED un
+Function ${un}WaitUntilClosed
+  check:
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MUTEX}") p .r0 ?e'
+    Pop $1
+    ${If} $0 P<> 0
+        System::Call 'kernel32::CloseHandle(p r0)'
+    ${ElseIf} $1 <> 5  ; ERROR_ACCESS_DENIED: there, but another user's
+        Return
+    ${EndIf}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} 正在运行。$\r$\n$\r$\n请先关闭 ${PRODUCT}，再点“重试”继续；点“取消”退出。" /SD IDCANCEL IDRETRY check
+    SetErrorLevel 2
+    Quit
+FunctionEnd
+!macroend
+!insertmacro WAIT_UNTIL_CLOSED ""
+!insertmacro WAIT_UNTIL_CLOSED "un."
 
 Function .onInit
     ${IfNot} ${RunningX64}
@@ -47,14 +77,36 @@ Function .onInit
     ${EndIf}
     SetRegView 64
     SetShellVarContext all
+    Call WaitUntilClosed
 FunctionEnd
 
 Function un.onInit
     SetRegView 64
     SetShellVarContext all
+    Call un.WaitUntilClosed
+FunctionEnd
+
+; The shell of the signed-in user starts it, not this elevated process.
+Function StartAsUser
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\vettora.exe"'
 FunctionEnd
 
 Section "${PRODUCT}"
+    Call WaitUntilClosed  ; it may have been started while the wizard was open
+    ; An earlier install goes first, by its own uninstaller, wherever it is.
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+    ${AndIf} ${FileExists} "$0\uninstall.exe"
+        ExecWait '"$0\uninstall.exe" /S _?=$0' $1
+        ${If} $1 <> 0
+            MessageBox MB_OK|MB_ICONSTOP "无法卸载此前安装的 ${PRODUCT}（$0）。" /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+        Delete "$0\uninstall.exe"
+        RMDir "$0"
+    ${EndIf}
+
     SetOutPath "$INSTDIR"
     File /r "${STAGE}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
