@@ -26,7 +26,7 @@ trap cleanup EXIT
 # Screenshots go to the work folder (for comparison) and to SCREENSHOT_DIR when given.
 shot() {
     import -window "$1" "$work/$2.png"
-    [ -z "$shots" ] || [[ $2 == *-dark ]] || cp "$work/$2.png" "$shots/$2.png"  # the dark ones are the same
+    [ -z "$shots" ] || [[ $2 == *-dark || $2 == *-125 ]] || cp "$work/$2.png" "$shots/$2.png"  # the dark ones are the same
 }
 # Two screenshots must be the same, pixel for pixel.
 same_pixels() {
@@ -66,9 +66,7 @@ launcher_visible() { xdotool search --onlyvisible --name '^Vettora Ver\.3\.0\.0\
 # Opens tile $1 by its title, waits for the page titled $2 and prints its window id.
 open_tile() {
     local tiles_x=(498 14 566 290 566 14 290) tiles_y=(64 202 326 202 202 326 326)
-    local launcher
-    launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
-    click "$launcher" $((tiles_x[$1] + 150)) $((96 + tiles_y[$1] + 32))
+    click "$(window '^Vettora Ver\.3\.0\.0\.0$')" "$(at $((tiles_x[$1] + 150)))" "$(at $((96 + tiles_y[$1] + 32)))"
     window "$2"
 }
 
@@ -187,6 +185,34 @@ pause
 copy_all_and_compare "$page" 104 499 $'共摄入：52 大卡\n总消耗 = 活动消耗 + 基础代谢率'
 kill "$pid"; wait "$pid" 2>/dev/null || true
 pid=
+
+step "at 125 %: whole frames, the red total, and the first food of a fresh calorie page in 早餐"
+scale=1.25
+QT_SCALE_FACTOR=$scale "$copy/vettora" &
+pid=$!
+page=$(open_tile 2 '^身体质量指数\(BMI\)$')
+click "$page" "$(at 111)" "$(at 245)"
+xdotool type --delay 30 170
+click "$page" "$(at 231)" "$(at 245)"
+xdotool type --delay 30 65
+xdotool key Return
+pause
+shot "$page" body-mass-index-125
+frame_whole body-mass-index-125 BED017 34 274 607 233  # the result box
+frame_whole body-mass-index-125 B6B6B6 90 236 43 18    # the height box
+xdotool key Escape
+page=$(open_tile 1 '^卡路里计算器$')
+click "$page" "$(at 300)" "$(at 34)"  # the first food, 苹果 (52 kcal), with no click in the meals
+xdotool click --repeat 2 --delay 60 1
+pause
+shot "$page" calorie-calculator-125
+frame_whole calorie-calculator-125 C5C5C5 2 2 233 465    # the meal tree
+frame_whole calorie-calculator-125 C5C5C5 240 2 429 525  # the food list
+total_in_red calorie-calculator-125
+copy_all_and_compare "$page" "$(at 104)" "$(at 499)" $'共摄入：52 大卡\n总消耗 = 活动消耗 + 基础代谢率'
+kill "$pid"; wait "$pid" 2>/dev/null || true
+pid=
+scale=1
 
 step "a dark desktop with a 14-point font (qt6ct): the same launcher and pages"
 dpkg-query -W -f='${Status}' qt6ct 2>/dev/null | grep -q 'install ok installed' || fail "qt6ct is not installed"

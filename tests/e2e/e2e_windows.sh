@@ -94,13 +94,23 @@ while [ $(($(date +%s) - first_start)) -lt 8 ]; do sleep 0.5; done
 [ "$(tr -d '\r' < "$work/updates.log" 2>/dev/null)" = "http://www.vettora.cn/softs/vettora/update.txt" ] \
     || { cat "$work/updates.log" 2>/dev/null; fail "DoUpdate was not called exactly once with the update list"; }
 
-step "closing the launcher ends the program, which printed nothing"
+[ -s "$work/program.out" ] || [ -s "$work/program.err" ] && { cat "$work/program.out" "$work/program.err"; fail "the program printed the lines above"; }
+
+step "ended by force, as from the task manager: it starts again"
+wine taskkill /F /IM vettora.exe > /dev/null 2>&1 || fail "taskkill did not end the program"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+wait "$pid" 2>/dev/null || true
+start "$portable/vettora.exe"
+main=$(window "$launcher")
+find "$drive_c/users" -iname 'vettora*' | grep . && fail "the program left the files above in the user's profile"
+
+step "closing the launcher ends the program"
 "$close_window" "$main"
 ended_well "$pid"
 pid=
-[ -s "$work/program.out" ] || [ -s "$work/program.err" ] && { cat "$work/program.out" "$work/program.err"; fail "the program printed the lines above"; }
 
-# The installer, silently into a given folder (NSIS takes /D= raw, so through cmd).
+# The installer, silently into a given folder (NSIS takes /D= raw, so through cmd); its
+# exit code is the installer's.
 install() {
     wine cmd /c "Z:$(printf '%s' "$build/Vettora-$version-setup.exe" | tr / '\\') /S${1:+ /D=$1}" > /dev/null 2>&1
 }
@@ -119,28 +129,54 @@ wine "$installed/uninstall.exe" /S
 for _ in $(seq 50); do [ -e "$installed" ] || break; sleep 0.2; done
 [ -e "$installed" ] && fail "the uninstaller left $(files "$installed" | tr '\n' ' ')"
 
-step "installer, a folder with Chinese characters and spaces; the installed program lists its 200 foods"
+step "installer, a folder with Chinese characters and spaces; at 120 dpi, the installed program lists its 200 foods"
 install 'C:\Program Files\维托拉 工具'
 installed="$drive_c/Program Files/维托拉 工具"
 [ "$(files "$installed")" = "$( (cd "$build/stage/Vettora-$version" && find . -type f; echo ./uninstall.exe) | sort)" ] \
     || fail "the installed files are not the install tree"
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f > /dev/null 2>&1
+scale=1.25
 start "$installed/vettora.exe"
 main=$(window "$launcher")
 pause 1
-click "$main" $((14 + 150)) $((96 + 202 + 32))  # the title of tile 1
+click "$main" "$(at $((14 + 150)))" "$(at $((96 + 202 + 32)))"  # the title of tile 1
 page=$(window '^卡路里计算器$')
 pause 1
-click "$page" 62 12   # 早餐
-click "$page" 300 34  # the first food
+click "$page" "$(at 300)" "$(at 34)"  # the first food, with no click in the meals: 大米 to 早餐
+xdotool click --repeat 2 --delay 60 1
 xdotool key End Return  # the last of the 200 foods: 啤酒, 118.8 kcal
 pause
+import -window "$page" "$work/calorie-calculator-120dpi.png"
 shot "$page" windows-calorie-calculator
-copy_all_and_compare "$page" 104 499 $'共摄入：118.8 大卡\n总消耗 = 活动消耗 + 基础代谢率'
+frame_whole calorie-calculator-120dpi C5C5C5 2 2 233 465    # the meal tree
+frame_whole calorie-calculator-120dpi C5C5C5 240 2 429 525  # the food list
+total_in_red calorie-calculator-120dpi
+copy_all_and_compare "$page" "$(at 104)" "$(at 499)" $'共摄入：464.8 大卡\n总消耗 = 活动消耗 + 基础代谢率'
+
+step "while it runs, a silent uninstall and a silent install change nothing and end with an error"
+before=$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)
+# In place (_?=, raw, so through cmd), so that the exit code is the uninstaller's own and
+# not that of the copy it would start from the temporary folder.
+wine cmd /c 'cd /d C:\Program Files\维托拉 工具 && uninstall.exe /S _?=C:\Program Files\维托拉 工具' > /dev/null 2>&1 \
+    && fail "the uninstaller did not refuse"
+install 'C:\Program Files\维托拉 工具' && fail "the installer did not refuse"
+[ "$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)" = "$before" ] || fail "the installed files changed"
+wine reg query "$uninstall_key" > /dev/null 2>&1 || fail "the uninstall entry went"
+[ -f "$shortcut" ] || fail "the Start-menu entry went"
+
 "$close_window" "$page"
 pause 1
 "$close_window" "$(window "$launcher")"
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 pid=
+scale=1
+
+step "installing again over it replaces it in place"
+install 'C:\Program Files\维托拉 工具' || fail "the installer did not install over the earlier install"
+[ "$(files "$installed")" = "$( (cd "$build/stage/Vettora-$version" && find . -type f; echo ./uninstall.exe) | sort)" ] \
+    || fail "the installed files are not the install tree"
+[ "$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | grep -c -i vettora)" = 1 ] \
+    || fail "not one entry in the installed programs"
 
 step "uninstaller: nothing of ours is left"
 wine "$installed/uninstall.exe" /S

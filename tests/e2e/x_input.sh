@@ -1,4 +1,5 @@
-# Shared by the end-to-end tests (sourced): messages, and real X input with xdotool.
+# Shared by the end-to-end tests (sourced): messages, real X input with xdotool, and a
+# look at the pixels of screenshots in $work.
 
 fail() { echo "FAIL: $*"; exit 1; }
 step() { echo "-- $*"; }
@@ -22,4 +23,22 @@ click() {
     pause 0.2
     xdotool click "${4:-1}"
     pause 0.3
+}
+
+# A point of the design on the screen, at the screen scale of the program started last.
+scale=1
+at() { awk -v v="$1" -v f="$scale" 'BEGIN { printf "%d", v * f + 0.5 }'; }
+
+pixels="$(dirname "${BASH_SOURCE[0]}")/pixels.py"
+# A frame line of colour $2 around x y w h ($3 to $6, design pixels) in screenshot $1 is whole.
+frame_whole() {
+    local missing
+    missing=$("$pixels" frame "$work/$1.png" "$scale" "${@:2}") || fail "$1: the frame at $3 $4 $5 $6 lacks its $missing line"
+}
+# The calorie page's total in screenshot $1 reads in red: no selection drawn over it.
+total_in_red() {
+    local red blue
+    red=$("$pixels" count "$work/$1.png" "$scale" FF0000 4 472 231 55)
+    blue=$("$pixels" count "$work/$1.png" "$scale" 0078D7 4 472 231 55)
+    [ "$red" -ge 20 ] && [ "$blue" = 0 ] || fail "$1: the total is not red: $red red and $blue selection-blue pixels"
 }
