@@ -11,10 +11,12 @@
 #include <QGuiApplication>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -45,21 +47,35 @@ QString 路径数据(const QPainterPath& 路径)
     return 段.join(QLatin1Char(' ')) + QLatin1Char('Z');
 }
 
-// The outline of one <text>, with the font attributes in force there.
-QPainterPath 文字轮廓(const QXmlStreamAttributes& 属性, const QHash<QString, QString>& 字体, const QString& 文字)
+// A number the picture must give: a missing or malformed one stops the build, rather
+// than letter the picture at a guessed size or place.
+std::optional<qreal> 所需数(const QString& 值, const char* 名)
 {
+    bool 好 = false;
+    const qreal 数值 = 值.toDouble(&好);
+    if (!好) std::fprintf(stderr, "outline_text: a <text> needs a number for %s, not \"%s\"\n", 名, qPrintable(值));
+    return 好 ? std::optional(数值) : std::nullopt;
+}
+
+// The outline of one <text>, with the font attributes in force there.
+std::optional<QPainterPath> 文字轮廓(const QXmlStreamAttributes& 属性, const QHash<QString, QString>& 字体,
+                                   const QString& 文字)
+{
+    const auto 字号 = 所需数(字体.value(QStringLiteral("font-size")), "font-size");
+    const auto 横 = 所需数(属性.value(QStringLiteral("x")).toString(), "x");
+    const auto 纵 = 所需数(属性.value(QStringLiteral("y")).toString(), "y");
+    if (!字号 || !横 || !纵) return std::nullopt;
     QFont 字形(字体.value(QStringLiteral("font-family")));
-    字形.setPixelSize(qRound(字体.value(QStringLiteral("font-size"), QStringLiteral("16")).toDouble()));
+    字形.setPixelSize(qRound(*字号));
     字形.setBold(字体.value(QStringLiteral("font-weight")) == QLatin1String("bold"));
     字形.setHintingPreference(QFont::PreferNoHinting);  // the shapes are scaled when drawn
-    qreal x = 属性.value(QStringLiteral("x")).toDouble();
-    const qreal y = 属性.value(QStringLiteral("y")).toDouble();
+    qreal x = *横;
     const QString 对齐 = 字体.value(QStringLiteral("text-anchor"));
     const qreal 宽 = QFontMetricsF(字形).horizontalAdvance(文字);
     if (对齐 == QLatin1String("middle")) x -= 宽 / 2;
     if (对齐 == QLatin1String("end")) x -= 宽;
     QPainterPath 路径;
-    路径.addText(x, y, 字形, 文字);
+    路径.addText(x, *纵, 字形, 文字);
     return 路径;
 }
 
@@ -73,7 +89,8 @@ int main(int argc, char* argv[])
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication 程序(argc, argv);
-    QFile 输入(QString::fromLocal8Bit(argv[1])), 输出(QString::fromLocal8Bit(argv[2]));
+    QFile 输入(QString::fromLocal8Bit(argv[1]));
+    QSaveFile 输出(QString::fromLocal8Bit(argv[2]));  // written only when the whole picture is
     if (!输入.open(QIODevice::ReadOnly) || !输出.open(QIODevice::WriteOnly)) return 1;
 
     QXmlStreamReader 读(&输入);
@@ -94,13 +111,15 @@ int main(int argc, char* argv[])
             if (读.name() == QLatin1String("text")) {
                 const QXmlStreamAttributes 属性 = 读.attributes();
                 const QString 文字 = 读.readElementText();
+                const auto 轮廓 = 文字轮廓(属性, 字体, 文字);
+                if (!轮廓) return 1;
                 写.writeStartElement(QStringLiteral("path"));
                 for (const QXmlStreamAttribute& 项 : 其余) {
                     if (项.name() != QLatin1String("x") && 项.name() != QLatin1String("y")) {
                         写.writeAttribute(项.qualifiedName().toString(), 项.value().toString());
                     }
                 }
-                写.writeAttribute(QStringLiteral("d"), 路径数据(文字轮廓(属性, 字体, 文字)));
+                写.writeAttribute(QStringLiteral("d"), 路径数据(*轮廓));
                 写.writeEndElement();
                 continue;
             }
@@ -118,5 +137,5 @@ int main(int argc, char* argv[])
             写.writeCharacters(读.text().toString());
         }
     }
-    return 读.hasError() ? 1 : 0;
+    return !读.hasError() && 输出.commit() ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 void 等待(int 毫秒)
@@ -23,6 +24,22 @@ namespace {
 
 constexpr int 内存测量毫秒 = 10000;
 
+// A figure that cannot be read ends the benchmark: a guessed one would make a ratio.
+[[noreturn]] void 测不到(const QString& 什么)
+{
+    std::fprintf(stderr, "memory: %s\n", qPrintable(什么));
+    std::exit(1);
+}
+
+// The number of a "Name:   1234 kB" line of /proc.
+double 千字节(const QByteArray& 行)
+{
+    bool 好 = false;
+    const double 值 = 行.mid(行.indexOf(':') + 1).trimmed().split(' ').front().toDouble(&好);
+    if (!好) 测不到(QStringLiteral("unreadable line \"%1\"").arg(QString::fromLatin1(行)));
+    return 值;
+}
+
 // Proportional set size of a process and all its descendants, in MiB.
 double 总内存(qint64 进程号)
 {
@@ -34,29 +51,32 @@ double 总内存(qint64 进程号)
         const QList<QByteArray> 字段 = 行.mid(行.lastIndexOf(')') + 2).split(' ');
         if (字段.size() > 1) 父进程.insert(号.toLongLong(), 字段[1].toLongLong());
     }
-    double 千字节 = 0;
+    double 总数 = 0;
     for (auto 它 = 父进程.cbegin(); 它 != 父进程.cend(); ++它) {
         qint64 祖先 = 它.key();
         while (祖先 > 1 && 祖先 != 进程号) 祖先 = 父进程.value(祖先, 0);
         if (祖先 != 进程号) continue;
         QFile 汇总(QStringLiteral("/proc/%1/smaps_rollup").arg(它.key()));
-        if (!汇总.open(QIODevice::ReadOnly)) continue;
+        if (!汇总.open(QIODevice::ReadOnly)) {
+            if (它.key() == 进程号) 测不到(QStringLiteral("no %1").arg(汇总.fileName()));
+            continue;  // a helper process that ended meanwhile
+        }
         for (const QByteArray& 项 : 汇总.readAll().split('\n')) {
-            if (项.startsWith("Pss:")) 千字节 += 项.mid(4).trimmed().split(' ').front().toDouble();
+            if (项.startsWith("Pss:")) 总数 += 千字节(项);
         }
     }
-    return 千字节 / 1024.0;
+    return 总数 / 1024.0;
 }
 
 // The peak resident memory of a process, in MiB.
 double 峰值内存(qint64 进程号)
 {
     QFile 状态(QStringLiteral("/proc/%1/status").arg(进程号));
-    if (!状态.open(QIODevice::ReadOnly)) return 0;
+    if (!状态.open(QIODevice::ReadOnly)) 测不到(QStringLiteral("no %1").arg(状态.fileName()));
     for (const QByteArray& 行 : 状态.readAll().split('\n')) {
-        if (行.startsWith("VmHWM:")) return 行.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+        if (行.startsWith("VmHWM:")) return 千字节(行) / 1024.0;
     }
-    return 0;
+    测不到(QStringLiteral("no peak memory in %1").arg(状态.fileName()));
 }
 
 }  // namespace

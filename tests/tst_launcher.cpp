@@ -2,20 +2,12 @@
 #include "measure_page.h"
 #include "result_box_widget.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTimer>
 
 // The launcher as a user meets it: presses on its tiles, opening and closing pages, a
