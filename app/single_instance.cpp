@@ -62,7 +62,9 @@ bool 单实例::检查重复运行(const 凭据来源& 凭据, std::chrono::mill
     if (!单实例系统::同一用户(连接)) return 请求结果::他人占用;
     const QByteArray 凭据 = 来源 ? 来源() : QByteArray();
     连接.write(可传凭据(凭据) && !凭据.isEmpty() ? 请求 + ' ' + 凭据 + '\n' : 请求 + '\n');
-    if (!连接.waitForBytesWritten(1000)) return 请求结果::无人应答;
+    // A pipe may take the line at once, and then there is nothing to wait for: waiting would
+    // say "not written" and the request would go out twice.
+    if (连接.bytesToWrite() > 0 && !连接.waitForBytesWritten(1000)) return 请求结果::无人应答;
     // The answer tells the launcher is on its way; a holder that closes without one still counts.
     连接.waitForReadyRead(2000);
     return 请求结果::已转达;
