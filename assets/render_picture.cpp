@@ -1,6 +1,5 @@
 // Renders one of the program's SVG pictures to PNG, or to a Windows icon file.
-// Usage: render_picture PICTURE.svg SIZE OUT.png   SIZE is N (N x N pixels), xK (K times its own size)
-//                                                 or pP (P per cent of its own size, rounded)
+// Usage: render_picture PICTURE.svg SIZE OUT.png   SIZE is N (N x N pixels) or pP (P per cent of its own size)
 //        render_picture PICTURE.svg ico OUT.ico     16 to 256 pixels, each as PNG inside the icon file
 //        render_picture PICTURE.svg bmp OUT.bmp     its own size, 24 bits, as installer wizards take it
 
@@ -53,7 +52,7 @@ QByteArray 图标文件(QSvgRenderer& 图片)
 int main(int argc, char* argv[])
 {
     if (argc != 4) {
-        std::fputs("usage: render_picture PICTURE.svg N|xK|pP|ico|bmp OUT\n", stderr);
+        std::fputs("usage: render_picture PICTURE.svg N|pP|ico|bmp OUT\n", stderr);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -68,13 +67,11 @@ int main(int argc, char* argv[])
     } else if (尺寸 == QLatin1String("bmp")) {
         结果 = 画(图片, 图片.defaultSize(), "BMP");
     } else {
-        const bool 倍数 = 尺寸.startsWith(u'x'), 百分比 = 尺寸.startsWith(u'p');
-        const int 数 = 尺寸.mid(倍数 || 百分比 ? 1 : 0).toInt();
+        const bool 百分比 = 尺寸.startsWith(u'p');
+        const int 数 = 尺寸.mid(百分比 ? 1 : 0).toInt();
         if (数 <= 0) return 2;
         const QSize 原大 = 图片.defaultSize();
-        结果 = 画(图片, 倍数     ? 原大 * 数
-                         : 百分比 ? QSize(qRound(原大.width() * 数 / 100.0), qRound(原大.height() * 数 / 100.0))
-                                  : QSize(数, 数));
+        结果 = 画(图片, 百分比 ? QSize(qRound(原大.width() * 数 / 100.0), qRound(原大.height() * 数 / 100.0)) : QSize(数, 数));
     }
     QFile 输出(QString::fromLocal8Bit(argv[3]));
     return 输出.open(QIODevice::WriteOnly) && 输出.write(结果) == 结果.size() ? 0 : 1;
