@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
-// Which of a font's families the system has, asked of the system directly: a family that
-// Qt does not find by its name makes Qt read the names of every installed font, which
-// under some systems takes a good part of a second.
+// Which of a font's families the system has, asked of the system directly: for a family
+// that Qt does not find by its name, Qt reads the names of every installed font (Windows)
+// or sorts all of them by likeness (fontconfig) before it tries the next family.
 namespace 已装字体 {
 
 // The candidates the system has, in their order; all of them when it has none, so that
