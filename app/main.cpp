@@ -1,5 +1,6 @@
 #include "app_setup.h"
 #include "bring_forward.h"
+#include "font_config_preload.h"
 #include "form_main.h"
 #include "single_instance.h"
 
@@ -7,6 +8,7 @@
 
 int main(int argc, char* argv[])
 {
+    字体配置预读 字体配置;
     const QByteArray 桌面凭据 = 前台::启动凭据();  // Qt takes it from the environment
     不提示桌面常情();
     QApplication 程序(argc, argv);
@@ -18,6 +20,7 @@ int main(int argc, char* argv[])
         return 0;  // the running launcher has been brought forward
     }
 
+    字体配置.等待();
     安装界面语言与字体(程序);
     安装窗口无障碍角色();
     Form_Main 启动窗口;
