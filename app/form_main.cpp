@@ -23,7 +23,21 @@
 
 #include <algorithm>
 
-Form_Main::Form_Main()
+namespace {
+
+// Every tile's title and description, in the order of the tiles.
+std::vector<预绘::文字> 磁贴文字()
+{
+    std::vector<预绘::文字> 文字们;
+    for (const 页面条目& 贴 : 页面表()) {
+        for (const 预绘::文字& 字 : 磁贴按钮::文字(贴)) 文字们.push_back(字);
+    }
+    return 文字们;
+}
+
+}  // namespace
+
+Form_Main::Form_Main() : m_预绘(磁贴文字())
 {
     setObjectName(QStringLiteral("Form_Main"));
     setWindowTitle(QString::fromUtf16(标题));
@@ -63,6 +77,7 @@ void Form_Main::建立磁贴(QWidget* 背景)
             左键按下时(可按, [this, 索引] { 打开(索引); });
         }
         connect(贴, &QAbstractButton::clicked, this, [this, 索引] { 打开(索引); });
+        贴->设置预绘(m_预绘.取(2 * i), m_预绘.取(2 * i + 1));
         m_磁贴[i] = 贴;
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawn_ahead.h"
+
 #include <QWidget>
 
 #include <array>
@@ -46,5 +48,6 @@ private:
     bool m_已居中 = false;
     bool m_已绘制 = false;
     std::array<磁贴按钮*, 7> m_磁贴{};
+    预绘 m_预绘;  // the tiles' texts, drawn while the window is built and shown
     qint16 m_上次磁贴 = 0;  // where the keyboard's focus goes when the launcher shows
 };

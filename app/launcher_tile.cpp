@@ -18,7 +18,42 @@ void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
     控件->setPalette(调色板);
 }
 
+预绘标签* 建立标签(const 预绘::文字& 字, QWidget* 父)
+{
+    auto* 标签 = new 预绘标签(字.内容, 父);
+    标签->setFont(字.字体);
+    设置文字颜色(标签, 字.颜色);
+    标签->setAlignment(字.对齐);
+    标签->setWordWrap(字.换行);
+    标签->setGeometry(字.区域);
+    return 标签;
+}
+
 }  // namespace
+
+std::array<预绘::文字, 2> 磁贴按钮::文字(const 页面条目& 贴)
+{
+    return {{
+        {
+            .内容 = 贴.标题,
+            .字体 = 界面字体::宋体(12, true),
+            .颜色 = 贴.绿色标题 ? QColor(0x33, 0x99, 0x00) : QColor(0x50, 0x50, 0x50),
+            .区域 = QRect(116, 22, 156, 24),  // the line height of the Linux CJK fonts at 12 point
+            .对齐 = Qt::AlignLeft | Qt::AlignVCenter,
+            .底色 = Qt::white,
+        },
+        {
+            .内容 = 标签文本(贴.说明),
+            .字体 = 界面字体::宋体(9),
+            .颜色 = QColor(0x80, 0x80, 0x80),
+            // Taller than on Windows: the Linux CJK fonts need more line spacing for three lines.
+            .区域 = QRect(116, 50, 144, std::max(贴.说明高度, 56)),
+            .对齐 = Qt::AlignLeft | Qt::AlignTop,
+            .换行 = true,
+            .底色 = Qt::white,
+        },
+    }};
+}
 
 磁贴按钮::磁贴按钮(const 页面条目& 贴, const QCursor& 手形, QWidget* 父) : QAbstractButton(父)
 {
@@ -33,20 +68,18 @@ void 设置文字颜色(QWidget* 控件, const QColor& 颜色)
     m_图标->setGeometry(12, 11, 90, 90);
     m_图标->setCursor(手形);
 
-    m_标题 = new QLabel(贴.标题, this);
+    const auto [标题, 说明] = 文字(贴);
+    m_标题 = 建立标签(标题, this);
     m_标题->setAccessibleName(贴.标题);
-    m_标题->setFont(界面字体::宋体(12, true));
-    m_标题->setGeometry(116, 22, 156, 24);  // the line height of the Linux CJK fonts at 12 point
     m_标题->setCursor(手形);
-    设置文字颜色(m_标题, 贴.绿色标题 ? QColor(0x33, 0x99, 0x00) : QColor(0x50, 0x50, 0x50));
-
-    m_说明 = new QLabel(标签文本(贴.说明), this);
+    m_说明 = 建立标签(说明, this);
     m_说明->setAccessibleName(贴.说明.trimmed());
-    m_说明->setWordWrap(true);
-    m_说明->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Taller than on Windows: the Linux CJK fonts need more line spacing for three lines.
-    m_说明->setGeometry(116, 50, 144, std::max(贴.说明高度, 56));
-    设置文字颜色(m_说明, QColor(0x80, 0x80, 0x80));
+}
+
+void 磁贴按钮::设置预绘(const 预绘::结果& 标题图, const 预绘::结果& 说明图)
+{
+    m_标题->设置预绘(标题图);
+    m_说明->设置预绘(说明图);
 }
 
 void 磁贴按钮::paintEvent(QPaintEvent*)

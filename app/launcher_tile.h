@@ -1,7 +1,10 @@
 #pragma once
 
+#include "drawn_ahead.h"
+
 #include <QAbstractButton>
 
+#include <array>
 #include <map>
 
 class QCursor;
@@ -23,6 +26,11 @@ public:
     QLabel* 标题() const { return m_标题; }
     QLabel* 说明() const { return m_说明; }
 
+    // Its title and description, as its labels show them; these may be drawn ahead and
+    // given to it.
+    static std::array<预绘::文字, 2> 文字(const 页面条目& 贴);
+    void 设置预绘(const 预绘::结果& 标题图, const 预绘::结果& 说明图);
+
     // Where an arrow key (Qt::Key_Left ...) leads; no neighbour, no move.
     void 设置邻居(int 键, 磁贴按钮* 邻居) { m_邻居[键] = 邻居; }
 
@@ -33,7 +41,7 @@ protected:
 
 private:
     QWidget* m_图标;
-    QLabel* m_标题;
-    QLabel* m_说明;
+    预绘标签* m_标题;
+    预绘标签* m_说明;
     std::map<int, 磁贴按钮*> m_邻居;
 };
