@@ -11,4 +11,7 @@ namespace 已装字体 {
 // Qt's own fallback still applies.
 QStringList 筛选(const QStringList& 候选);
 
+// Whether the system has a family of this name; a file per system answers.
+bool 已装(const QString& 字族);
+
 }  // namespace 已装字体

@@ -4,8 +4,6 @@
 
 namespace 已装字体 {
 
-namespace {
-
 // Asked of fontconfig by name, which also knows a font's localised family names. Qt itself
 // would look up the fallbacks of a missing family (a full sort of the installed fonts)
 // before it tries the next one.
@@ -21,17 +19,6 @@ bool 已装(const QString& 字族)
     FcObjectSetDestroy(属性);
     FcPatternDestroy(样式);
     return 有;
-}
-
-}  // namespace
-
-QStringList 筛选(const QStringList& 候选)
-{
-    QStringList 有的;
-    for (const QString& 字族 : 候选) {
-        if (已装(字族)) 有的 << 字族;
-    }
-    return 有的.isEmpty() ? 候选 : 有的;
 }
 
 }  // namespace 已装字体

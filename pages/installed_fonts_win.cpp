@@ -4,8 +4,6 @@
 
 namespace 已装字体 {
 
-namespace {
-
 // GDI knows a family by its English and its localised name ("SimSun", "宋体").
 bool 已装(const QString& 字族)
 {
@@ -24,17 +22,6 @@ bool 已装(const QString& 字族)
         reinterpret_cast<LPARAM>(&有), 0);
     ReleaseDC(nullptr, 屏幕);
     return 有;
-}
-
-}  // namespace
-
-QStringList 筛选(const QStringList& 候选)
-{
-    QStringList 有的;
-    for (const QString& 字族 : 候选) {
-        if (已装(字族)) 有的 << 字族;
-    }
-    return 有的.isEmpty() ? 候选 : 有的;
 }
 
 }  // namespace 已装字体
