@@ -56,12 +56,12 @@ copy_all_and_compare() {
     xclip -o -selection clipboard > "$work/clipboard"
     xdotool key Return
     pause
-    xdotool search --onlyvisible --name '^Vettora$' >/dev/null 2>&1 && fail "the message box is still open"
+    [ -z "$(windows_named --onlyvisible --name '^Vettora$')" ] || fail "the message box is still open"
     printf '%s' "$expected" > "$work/expected"
     cmp -s "$work/clipboard" "$work/expected" || { diff "$work/expected" "$work/clipboard" || true; fail "clipboard differs"; }
 }
 
-launcher_visible() { xdotool search --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' 2>/dev/null | wc -l; }
+launcher_visible() { windows_named --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' | wc -l; }
 
 # Opens tile $1 by its title, waits for the page titled $2 and prints its window id.
 open_tile() {
@@ -107,7 +107,7 @@ close_page "$page"
 for _ in $(seq 100); do grep -q '^GET http://www.vettora.cn/softs/vettora/gg.html$' "$work/proxy.log" && break; sleep 0.1; done
 [ "$(cat "$work/proxy.log")" = $'HEAD http://www.vettora.cn/softs/vettora/gg.html\nGET http://www.vettora.cn/softs/vettora/gg.html' ] \
     || { cat "$work/proxy.log"; fail "the advert page was not asked for once after its headers"; }
-[ "$(xdotool search --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)" = "$launcher" ] || fail "the launcher's window was made again"
+[ "$(windows_named --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)" = "$launcher" ] || fail "the launcher's window was made again"
 
 step "the keyboard alone: back on the tile that opened the page, Right, Enter, Esc"
 xdotool mousemove --window "$launcher" 400 40
@@ -117,7 +117,7 @@ xdotool mousemove --window "$page" 300 100
 pause 0.3
 xdotool key Escape
 pause 0.6
-xdotool search --onlyvisible --name '^燃脂运动计算$' >/dev/null 2>&1 && fail "Esc did not close the page"
+[ -z "$(windows_named --onlyvisible --name '^燃脂运动计算$')" ] || fail "Esc did not close the page"
 [ "$(launcher_visible)" = 1 ] || fail "the launcher did not come back"
 
 table=$'BMI指数          <18.5          18.5-24          24-28          >28\n对应分类         轻体重         健康体重         超重           肥胖'
@@ -151,12 +151,12 @@ pause
 copy_all_and_compare "$page" 104 499 $'共摄入：116 大卡\n总消耗 = 活动消耗 + 基础代谢率'
 
 step "second start while a page is open"
-launcher=$(xdotool search --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)
+launcher=$(windows_named --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)
 [ "$(launcher_visible)" = 0 ] || fail "the launcher should be hidden behind the page"
 timeout 10 "$build/vettora" || fail "the second start did not end with status 0"
 pause 0.5
 [ "$(launcher_visible)" = 1 ] || fail "the running launcher was not shown"
-xdotool search --onlyvisible --name '^卡路里计算器$' >/dev/null || fail "the page went away"
+[ -n "$(windows_named --onlyvisible --name '^卡路里计算器$')" ] || fail "the page went away"
 "$close_window" "$page"
 pause 0.6
 

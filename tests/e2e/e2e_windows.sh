@@ -20,7 +20,7 @@ trap cleanup EXIT
 
 . "$(dirname "$0")/x_input.sh"
 shot() { [ -z "$shots" ] || import -window "$1" "$shots/$2.png"; }
-launcher_visible() { xdotool search --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' 2>/dev/null | wc -l; }
+launcher_visible() { windows_named --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' | wc -l; }
 launcher='^Vettora Ver\.3\.0\.0\.0$'
 
 # Right-clicks the result box, chooses 复制全部[&A], reads the clipboard, confirms the message.
@@ -35,7 +35,7 @@ copy_all_and_compare() {
     xclip -o -selection clipboard | tr -d '\r' > "$work/clipboard"
     xdotool key Return
     pause
-    xdotool search --onlyvisible --name '^Vettora$' >/dev/null 2>&1 && fail "the message box is still open"
+    [ -z "$(windows_named --onlyvisible --name '^Vettora$')" ] || fail "the message box is still open"
     printf '%s' "$expected" > "$work/expected"
     cmp -s "$work/clipboard" "$work/expected" || { diff "$work/expected" "$work/clipboard" || true; fail "clipboard differs"; }
 }
@@ -81,12 +81,12 @@ step "a second start while the page is open: it ends, and the launcher comes bac
 timeout 30 wine "$portable/vettora.exe" || fail "the second start did not end with status 0"
 pause 1
 [ "$(launcher_visible)" = 1 ] || fail "the running launcher was not shown"
-xdotool search --onlyvisible --name '^身体质量指数\(BMI\)$' >/dev/null || fail "the page went away"
+[ -n "$(windows_named --onlyvisible --name '^身体质量指数\(BMI\)$')" ] || fail "the page went away"
 
 step "closing the page: the launcher is there"
 "$close_window" "$page"
 pause 1
-xdotool search --onlyvisible --name '^身体质量指数\(BMI\)$' >/dev/null 2>&1 && fail "the page is still open"
+[ -z "$(windows_named --onlyvisible --name '^身体质量指数\(BMI\)$')" ] || fail "the page is still open"
 [ "$(launcher_visible)" = 1 ] || fail "the launcher is not visible"
 
 step "the update check: one call of DoUpdate, five seconds after the start"

@@ -5,11 +5,27 @@ fail() { echo "FAIL: $*"; exit 1; }
 step() { echo "-- $*"; }
 pause() { sleep "${1:-0.4}"; }
 
-# Waits for a visible window whose title matches, and prints its id.
+# Prints the ids of the windows xdotool search finds with these options, none when none
+# matches. A window made and destroyed while xdotool walks the window tree (Qt makes such
+# windows when it starts) ends the search with an X error, and then it is asked again.
+windows_named() {
+    local out
+    for _ in $(seq 20); do
+        out=$(xdotool search "$@" 2>&1) || true
+        [[ $out == *'X Error'* ]] || { grep -E '^[0-9]+$' <<< "$out" || true; return 0; }
+        sleep 0.1
+    done
+    fail "xdotool search $* ended with an X error 20 times"
+}
+# Waits up to 30 s for a visible window whose title matches, and prints its id.
 window() {
     local id
-    id=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1) || fail "no window '$1'"
-    echo "$id"
+    for _ in $(seq 300); do
+        id=$(windows_named --onlyvisible --name "$1" | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    fail "no window '$1'"
 }
 # Waits up to 10 s for process $1 to end, which it must do with status 0.
 ended_well() {
