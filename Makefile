@@ -54,14 +54,14 @@ test-windows: build
 # D-Bus session of its own, as on a desktop. The benchmark is the advert server itself,
 # through a proxy on the loopback address.
 bench: build
-	QTWEBENGINE_DISABLE_SANDBOX=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" \
+	QTWEBENGINE_DISABLE_SANDBOX=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
 	  ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window ./build/bench/web_window $(RUNS) $(MEMORY_ROUNDS)
 
 # The Windows leg: the Windows program and a bare window built the same way, under Wine
 # (first paint and memory). The Wine server runs throughout, so that no start pays for it.
 bench-windows: build
 	packaging/windows/build.sh program
-	xvfb-run -a -s "-screen 0 1280x1024x24" sh -c 'packaging/windows/wine-run.sh wineboot -i; \
+	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" sh -c 'packaging/windows/wine-run.sh wineboot -i; \
 	  WINEPREFIX=$(CURDIR)/build-windows/wine wineserver -p; \
 	  ./build/bench/startup_bench --windows packaging/windows/wine-run.sh \
 	    build-windows/vettora.exe build-windows/bare_window.exe $(RUNS); \
