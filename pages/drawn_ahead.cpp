@@ -4,7 +4,10 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <atomic>
 #include <cmath>
+#include <future>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -53,26 +56,54 @@ QImage 画(const 预绘::文字& 字, qreal 缩放, int 分辨率)
 
 }  // namespace
 
+class 预绘::份 {
+public:
+    份(const 文字& 字, qreal 缩放, int 分辨率)
+        : m_字(字), m_线程的字(字), m_缩放(缩放), m_分辨率(分辨率), m_图(m_承诺.get_future().share())
+    {
+        m_线程的字->字体 = 新字体(字.字体);  // the main thread keeps 字's font to itself
+    }
+
+    // On the thread: the picture, unless the main thread has taken the text. The thread's
+    // font goes with it, before its font cache does.
+    void 线程画()
+    {
+        if (!m_已领.test_and_set()) m_承诺.set_value(画(*m_线程的字, m_缩放, m_分辨率));
+        m_线程的字.reset();
+    }
+
+    // On the main thread: the picture if it fits a widget of this scale, size and
+    // resolution (drawn now if the thread has not come to it), else null.
+    const QImage* 取(qreal 缩放, QSize 大小, int 分辨率)
+    {
+        if (!qFuzzyCompare(m_缩放, 缩放) || 像素大小(大小, 缩放) != 像素大小(m_字.区域.size(), m_缩放)
+            || m_分辨率 != 分辨率) {
+            return nullptr;
+        }
+        if (!m_已领.test_and_set()) m_承诺.set_value(画(m_字, m_缩放, m_分辨率));
+        return &m_图.get();
+    }
+
+private:
+    const 文字 m_字;
+    std::optional<文字> m_线程的字;
+    const qreal m_缩放;
+    const int m_分辨率;
+    std::atomic_flag m_已领;  // clear: nobody has taken the text yet
+    std::promise<QImage> m_承诺;
+    const std::shared_future<QImage> m_图;
+};
+
 预绘::预绘(const std::vector<文字>& 文字们)
 {
     const QScreen* 屏幕 = QGuiApplication::primaryScreen();
     if (!屏幕) return;
-    struct 任务 {
-        文字 字;
-        std::promise<QImage> 承诺;
-    };
-    std::vector<任务> 任务们;
-    for (const 文字& 字 : 文字们) {
-        任务 这{字, {}};
-        这.字.字体 = 新字体(字.字体);
-        m_结果.push_back(这.承诺.get_future().share());
-        任务们.push_back(std::move(这));
-    }
     const qreal 缩放 = 屏幕->devicePixelRatio();
     const int 分辨率 = 点每米(qRound(屏幕->logicalDotsPerInchY()));  // as widgets take it
+    for (const 文字& 字 : 文字们) m_结果.push_back(std::make_shared<份>(字, 缩放, 分辨率));
     try {
-        m_线程 = std::thread([任务们 = std::move(任务们), 缩放, 分辨率]() mutable {
-            for (任务& 这 : 任务们) 这.承诺.set_value(画(这.字, 缩放, 分辨率));
+        m_线程 = std::thread([份们 = m_结果] {
+            for (auto 这 = 份们.rbegin(); 这 != 份们.rend(); ++这) (*这)->线程画();
         });
     } catch (const std::system_error&) {
         m_结果.clear();  // no thread to be had: the labels draw themselves
@@ -86,14 +117,10 @@ QImage 画(const 预绘::文字& 字, qreal 缩放, int 分辨率)
 
 bool 预绘::绘制(QWidget& 控件, const 结果& 图)
 {
-    if (!图.valid()) return false;
-    const QImage& 像 = 图.get();
-    const qreal 缩放 = 控件.devicePixelRatioF();
-    if (!qFuzzyCompare(像.devicePixelRatio(), 缩放) || 像.size() != 像素大小(控件.size(), 缩放)
-        || 像.dotsPerMeterY() != 点每米(控件.logicalDpiY())) {
-        return false;
-    }
-    QPainter(&控件).drawImage(QPointF(), 像);
+    if (!图) return false;
+    const QImage* 像 = 图->取(控件.devicePixelRatioF(), 控件.size(), 点每米(控件.logicalDpiY()));
+    if (!像) return false;
+    QPainter(&控件).drawImage(QPointF(), *像);
     return true;
 }
 
