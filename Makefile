@@ -11,6 +11,9 @@ MEMORY_ROUNDS :=
 FUZZ_SECONDS := 60
 TEST_FUZZ_SECONDS := 15
 FUZZ_HARNESSES :=
+# A desktop's X server outlives its clients; Xvfb without -noreset resets when its last
+# client leaves and turns away a program that connects meanwhile.
+XVFB     := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
 .PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench bench-windows package deps configure build clean
@@ -54,14 +57,14 @@ test-windows: build
 # D-Bus session of its own, as on a desktop. The benchmark is the advert server itself,
 # through a proxy on the loopback address.
 bench: build
-	QTWEBENGINE_DISABLE_SANDBOX=1 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+	QTWEBENGINE_DISABLE_SANDBOX=1 dbus-run-session -- $(XVFB) \
 	  ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window ./build/bench/web_window $(RUNS) $(MEMORY_ROUNDS)
 
 # The Windows leg: the Windows program and a bare window built the same way, under Wine
 # (first paint and memory). The Wine server runs throughout, so that no start pays for it.
 bench-windows: build
 	packaging/windows/build.sh program
-	xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" sh -c 'packaging/windows/wine-run.sh wineboot -i; \
+	$(XVFB) sh -c 'packaging/windows/wine-run.sh wineboot -i; \
 	  WINEPREFIX=$(CURDIR)/build-windows/wine wineserver -p; \
 	  ./build/bench/startup_bench --windows packaging/windows/wine-run.sh \
 	    build-windows/vettora.exe build-windows/bare_window.exe $(RUNS); \

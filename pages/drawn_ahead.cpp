@@ -38,7 +38,7 @@ QFont 新字体(const QFont& 原)
 }
 
 // As a label's style draws plain text: in its colour, aligned, in one direction.
-QImage 画(const 预绘::文字& 字, qreal 缩放, int 分辨率)
+QImage 画(const 预绘::文字& 字, const QFont& 字体, qreal 缩放, int 分辨率)
 {
     QImage 图(像素大小(字.区域.size(), 缩放), QImage::Format_ARGB32_Premultiplied);
     图.setDotsPerMeterX(分辨率);
@@ -46,7 +46,7 @@ QImage 画(const 预绘::文字& 字, qreal 缩放, int 分辨率)
     图.setDevicePixelRatio(缩放);
     图.fill(字.底色);
     QPainter 画笔(&图);
-    画笔.setFont(字.字体);
+    画笔.setFont(字体);
     画笔.setPen(字.颜色);
     画笔.drawText(QRectF(QPointF(), QSizeF(字.区域.size())),
                   int(字.对齐) | (字.换行 ? Qt::TextWordWrap : 0) | Qt::TextForceLeftToRight, 字.内容);
@@ -59,34 +59,30 @@ QImage 画(const 预绘::文字& 字, qreal 缩放, int 分辨率)
 class 预绘::份 {
 public:
     份(const 文字& 字, qreal 缩放, int 分辨率)
-        : m_字(字), m_线程的字(字), m_缩放(缩放), m_分辨率(分辨率), m_图(m_承诺.get_future().share())
+        : m_字(字), m_线程字体(新字体(字.字体)), m_缩放(缩放), m_分辨率(分辨率), m_图(m_承诺.get_future().share())
     {
-        m_线程的字->字体 = 新字体(字.字体);  // the main thread keeps 字's font to itself
     }
 
     // On the thread: the picture, unless the main thread has taken the text. The thread's
     // font goes with it, before its font cache does.
     void 线程画()
     {
-        if (!m_已领.test_and_set()) m_承诺.set_value(画(*m_线程的字, m_缩放, m_分辨率));
-        m_线程的字.reset();
+        if (!m_已领.test_and_set()) m_承诺.set_value(画(m_字, *m_线程字体, m_缩放, m_分辨率));
+        m_线程字体.reset();
     }
 
     // On the main thread: the picture if it fits a widget of this scale, size and
     // resolution (drawn now if the thread has not come to it), else null.
     const QImage* 取(qreal 缩放, QSize 大小, int 分辨率)
     {
-        if (!qFuzzyCompare(m_缩放, 缩放) || 像素大小(大小, 缩放) != 像素大小(m_字.区域.size(), m_缩放)
-            || m_分辨率 != 分辨率) {
-            return nullptr;
-        }
-        if (!m_已领.test_and_set()) m_承诺.set_value(画(m_字, m_缩放, m_分辨率));
+        if (!qFuzzyCompare(m_缩放, 缩放) || 大小 != m_字.区域.size() || m_分辨率 != 分辨率) return nullptr;
+        if (!m_已领.test_and_set()) m_承诺.set_value(画(m_字, m_字.字体, m_缩放, m_分辨率));
         return &m_图.get();
     }
 
 private:
-    const 文字 m_字;
-    std::optional<文字> m_线程的字;
+    const 文字 m_字;                  // its font is the main thread's
+    std::optional<QFont> m_线程字体;  // the same font made afresh: no font data shared
     const qreal m_缩放;
     const int m_分辨率;
     std::atomic_flag m_已领;  // clear: nobody has taken the text yet

@@ -168,7 +168,8 @@ test_windows() {
     build_package
     local close_window=$top/build/tests/close_window
     [ -x "$close_window" ] || { echo "build the Linux program first (make build)" >&2; exit 1; }
-    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
+    local xvfb=(xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")  # no reset when the last client leaves
+    "${xvfb[@]}" bash -c '
         openbox >/dev/null 2>&1 & wm=$!
         "$1/wine-run.sh" wineboot -i >/dev/null 2>&1
         ctest --test-dir "$2" --output-on-failure --parallel 2 --timeout 300
@@ -176,7 +177,7 @@ test_windows() {
         WINEPREFIX="$2/wine" wineserver -k
         kill $wm
         exit $status' windows-tests "$here" "$build"
-    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$top/tests/e2e/e2e_windows.sh" "$build" "$close_window"
+    "${xvfb[@]}" "$top/tests/e2e/e2e_windows.sh" "$build" "$close_window"
 }
 
 case ${1:-} in

@@ -61,8 +61,6 @@ copy_all_and_compare() {
     cmp -s "$work/clipboard" "$work/expected" || { diff "$work/expected" "$work/clipboard" || true; fail "clipboard differs"; }
 }
 
-launcher_visible() { windows_named --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' | wc -l; }
-
 # Opens tile $1 by its title, waits for the page titled $2 and prints its window id.
 open_tile() {
     local tiles_x=(498 14 566 290 566 14 290) tiles_y=(64 202 326 202 202 326 326)

@@ -20,7 +20,6 @@ trap cleanup EXIT
 
 . "$(dirname "$0")/x_input.sh"
 shot() { [ -z "$shots" ] || import -window "$1" "$shots/$2.png"; }
-launcher_visible() { windows_named --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' | wc -l; }
 launcher='^Vettora Ver\.3\.0\.0\.0$'
 
 # Right-clicks the result box, chooses 复制全部[&A], reads the clipboard, confirms the message.

@@ -17,6 +17,8 @@ windows_named() {
     done
     fail "xdotool search $* ended with an X error 20 times"
 }
+# How many launcher windows are visible: 0 or 1.
+launcher_visible() { windows_named --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' | wc -l; }
 # Waits up to 30 s for a visible window whose title matches, and prints its id.
 window() {
     local id
