@@ -16,7 +16,7 @@ FUZZ_HARNESSES :=
 XVFB     := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
-.PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench bench-windows package deps configure build clean
+.PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench bench-against bench-windows package deps configure build clean
 
 run: build
 	./build/vettora
@@ -59,6 +59,16 @@ test-windows: build
 bench: build
 	QTWEBENGINE_DISABLE_SANDBOX=1 dbus-run-session -- $(XVFB) \
 	  ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window ./build/bench/web_window $(RUNS) $(MEMORY_ROUNDS)
+
+# Two builds' first paint side by side, alternately, RUNS_AGAINST times: BEFORE is an
+# earlier build/vettora kept beside it in build/ (it finds its data there), e.g.
+#   cp build/vettora build/vettora-before; (change, build); make bench-against
+BEFORE   := build/vettora-before
+RUNS_AGAINST := 50
+bench-against: build
+	@test -x $(BEFORE) || { echo "no earlier build at $(BEFORE): copy build/vettora there first"; exit 2; }
+	dbus-run-session -- $(XVFB) \
+	  ./build/bench/startup_bench --against $(BEFORE) ./build/vettora ./build/bench/bare_window $(RUNS_AGAINST)
 
 # The Windows leg: the Windows program and a bare window built the same way, under Wine
 # (first paint and memory). The Wine server runs throughout, so that no start pays for it.
