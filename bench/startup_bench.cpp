@@ -41,6 +41,9 @@
 
 namespace {
 
+// Offline: a proxy on a port where nothing listens, so no request leaves the machine.
+const QString 离线 = QStringLiteral("http://127.0.0.1:9");
+
 // The advert server, as a proxy: every request gets the small page, whatever its address.
 class 广告服务 final {
 public:
@@ -93,7 +96,6 @@ QString 无模块副本(const QString& 程序, const QTemporaryDir& 目录)
 int Windows(const QString& 启动器, const QString& 被测, const QString& 基线, int 次数)
 {
     QTemporaryDir 运行目录;
-    const QString 离线 = QStringLiteral("http://127.0.0.1:9");
     std::vector<double> 程序绘制, 基线绘制, 文字绘制, 程序内存, 基线内存;
     for (int i = 0; i < 次数; ++i) {
         const auto 空 = 首次绘制(启动器, 运行目录.path(), 离线, {基线});
@@ -133,7 +135,6 @@ std::array<double, 3> 四分位(std::vector<double> 值)
 int 对照(const QString& 之前, const QString& 被测, const QString& 基线, int 次数)
 {
     QTemporaryDir 运行目录;
-    const QString 离线 = QStringLiteral("http://127.0.0.1:9");
     std::vector<double> 文字绘制, 之前绘制, 被测绘制, 差;
     for (int i = 0; i < 次数; ++i) {
         const auto 字 = 首次绘制(基线, 运行目录.path(), 离线, {QStringLiteral("text")});
@@ -194,7 +195,6 @@ int main(int argc, char* argv[])
     const QString 无模块 = 无模块副本(被测, 副本目录);
     广告服务 服务;
     if (!服务.开始()) return 1;
-    const QString 离线 = QStringLiteral("http://127.0.0.1:9");
     const QString 在线 = 服务.地址();
 
     std::vector<double> 程序绘制, 基线绘制, 文字绘制;
