@@ -105,7 +105,8 @@ QProcess* 启动(const QString& 程序, const QStringList& 参数, const QString
 
 void 结束(QProcess* 进程)
 {
-    ::kill(-static_cast<pid_t>(进程->processId()), SIGKILL);
+    // A process that never started or has ended has the id 0, and a group of 0 is our own.
+    if (const qint64 号 = 进程->processId(); 号 > 0) ::kill(-static_cast<pid_t>(号), SIGKILL);
     进程->waitForFinished(5000);
     delete 进程;
     等待(500);  // let the machine settle before the next start
