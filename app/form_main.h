@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawn_ahead.h"
+#include "product_identity.h"
 
 #include <QWidget>
 
@@ -17,7 +18,7 @@ class 磁贴按钮;
 // the start-up data, points the strip at the advert page and starts the update check.
 class Form_Main final : public QWidget {
 public:
-    static constexpr const char16_t* 标题 = u"Vettora Ver.3.0.0.0";
+    static constexpr const char16_t* 标题 = u"" VETTORA_WINDOW_TITLE;
 
     Form_Main();
 

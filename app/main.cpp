@@ -2,6 +2,7 @@
 #include "bring_forward.h"
 #include "font_config_preload.h"
 #include "form_main.h"
+#include "product_identity.h"
 #include "single_instance.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
     不提示桌面常情();
     QApplication 程序(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vettora"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("cn.vettora.Vettora"));  // what docks match the window by
+    QGuiApplication::setDesktopFileName(QStringLiteral(VETTORA_APP_ID));  // what docks match the window by
 
     单实例 实例(QString::fromUtf16(Form_Main::标题));
     if (实例.检查重复运行([&桌面凭据] { return 前台::交接凭据(桌面凭据); })) {

@@ -139,13 +139,13 @@ build_program() {
     cmake --build "$build" --parallel "$jobs"
 }
 
-version=$(sed -n 's/^project(Vettora VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
-installer=$build/Vettora-$version-setup.exe
-portable=$build/Vettora-$version-windows-x64.zip
-
-# One install tree makes both: the installer (NSIS, 64-bit) and the portable zip.
+# One install tree makes both: the installer (NSIS, 64-bit) and the portable zip, named
+# with the version the build wrote into the product's identity.
 build_package() {
     build_program
+    local identity=$build/identity/product_identity.h version
+    version=$(sed -n 's/^#define VETTORA_VERSION "\(.*\)"$/\1/p' "$identity")
+    local installer=$build/Vettora-$version-setup.exe portable=$build/Vettora-$version-windows-x64.zip
     local stage=$build/stage/Vettora-$version
     rm -rf "$build/stage"
     cmake --install "$build" --prefix "$stage" --strip >/dev/null
@@ -154,7 +154,7 @@ build_package() {
     (cd "$stage" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
      cd "$stage" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') \
         > "$build/uninstall-files.nsh"
-    makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" -DUNINSTALL_LIST="$build/uninstall-files.nsh" \
+    makensis -V2 -INPUTCHARSET UTF8 -DIDENTITY="$identity" -DSTAGE="$stage" -DUNINSTALL_LIST="$build/uninstall-files.nsh" \
         -DICON="$build/packaging/windows/vettora.ico" -DSIDE_BITMAP="$build/packaging/windows/installer-side.bmp" \
         -DOUTFILE="$installer" "$here/installer.nsi"
     rm -f "$portable"

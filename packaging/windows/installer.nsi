@@ -1,6 +1,6 @@
 ; The Windows installer of Vettora (NSIS 3, 64-bit): build.sh package runs
-;   makensis -DVERSION=... -DSTAGE=<install tree> -DUNINSTALL_LIST=<file> -DICON=<.ico>
-;            -DSIDE_BITMAP=<.bmp> -DOUTFILE=<setup.exe>
+;   makensis -DIDENTITY=<product_identity.h> -DSTAGE=<install tree> -DUNINSTALL_LIST=<file>
+;            -DICON=<.ico> -DSIDE_BITMAP=<.bmp> -DOUTFILE=<setup.exe>
 ; It installs the tree into Program Files\Vettora (or a folder the user picks), adds a
 ; Start-menu entry and an entry in the list of installed programs, and writes an
 ; uninstaller that removes exactly what was installed. An earlier install is removed by
@@ -16,10 +16,15 @@ RequestExecutionLevel admin
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 
-!define PRODUCT "Vettora"
+; The product's name, version and instance name, as the build wrote them for the program.
+!searchparse /file "${IDENTITY}" '#define VETTORA_PRODUCT "' PRODUCT '"'
+!searchparse /file "${IDENTITY}" '#define VETTORA_VERSION "' VERSION '"'
+!searchparse /file "${IDENTITY}" '#define VETTORA_INSTANCE_NAME "' INSTANCE_NAME '"'
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
-; The running program owns this mutex in its Windows session (the launcher's title).
-!define RUNNING_MUTEX "Local\${PRODUCT} Ver.${VERSION}"
+; Every running copy of the program holds this mutex of its Windows session, whatever its
+; version; copies of 3.0.0.0 built before the name was settled hold the second one.
+!define RUNNING_MUTEX "Local\${INSTANCE_NAME}"
+!define EARLIER_RUNNING_MUTEX "Local\${PRODUCT} Ver.3.0.0.0"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -55,11 +60,17 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "© 2026 Vettora developers"
 !macro WAIT_UNTIL_CLOSED un
 Function ${un}WaitUntilClosed
   check:
-    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${RUNNING_MUTEX}") p .r0 ?e'
+    StrCpy $2 "${RUNNING_MUTEX}"
+  look:
+    System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w r2) p .r0 ?e'
     Pop $1
     ${If} $0 P<> 0
         System::Call 'kernel32::CloseHandle(p r0)'
     ${ElseIf} $1 <> 5  ; ERROR_ACCESS_DENIED: there, but another user's
+        ${If} $2 == "${RUNNING_MUTEX}"
+            StrCpy $2 "${EARLIER_RUNNING_MUTEX}"
+            Goto look
+        ${EndIf}
         Return
     ${EndIf}
     MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} 正在运行。$\r$\n$\r$\n请先关闭 ${PRODUCT}，再点“重试”继续；点“取消”退出。" /SD IDCANCEL IDRETRY check

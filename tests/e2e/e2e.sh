@@ -64,7 +64,7 @@ copy_all_and_compare() {
 # Opens tile $1 by its title, waits for the page titled $2 and prints its window id.
 open_tile() {
     local tiles_x=(498 14 566 290 566 14 290) tiles_y=(64 202 326 202 202 326 326)
-    click "$(window '^Vettora Ver\.3\.0\.0\.0$')" "$(at $((tiles_x[$1] + 150)))" "$(at $((96 + tiles_y[$1] + 32)))"
+    click "$(window "$launcher_title")" "$(at $((tiles_x[$1] + 150)))" "$(at $((96 + tiles_y[$1] + 32)))"
     window "$2"
 }
 
@@ -97,7 +97,7 @@ measure_page() {
 step "start: a tile pressed 0.1 s after the launcher shows, while the advert page arrives"
 "$build/vettora" 2> "$work/program.err" &
 pid=$!
-launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
+launcher=$(window "$launcher_title")
 sleep 0.1
 xdotool mousemove --window "$launcher" 80 $((96 + 326 + 32)) click 1  # the title of 健康体重范围
 page=$(window '^健康体重范围$')
@@ -105,7 +105,7 @@ close_page "$page"
 for _ in $(seq 100); do grep -q '^GET http://www.vettora.cn/softs/vettora/gg.html$' "$work/proxy.log" && break; sleep 0.1; done
 [ "$(cat "$work/proxy.log")" = $'HEAD http://www.vettora.cn/softs/vettora/gg.html\nGET http://www.vettora.cn/softs/vettora/gg.html' ] \
     || { cat "$work/proxy.log"; fail "the advert page was not asked for once after its headers"; }
-[ "$(windows_named --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)" = "$launcher" ] || fail "the launcher's window was made again"
+[ "$(windows_named --name "$launcher_title" | head -n 1)" = "$launcher" ] || fail "the launcher's window was made again"
 
 step "the keyboard alone: back on the tile that opened the page, Right, Enter, Esc"
 xdotool mousemove --window "$launcher" 400 40
@@ -149,7 +149,7 @@ pause
 copy_all_and_compare "$page" 104 499 $'共摄入：116 大卡\n总消耗 = 活动消耗 + 基础代谢率'
 
 step "second start while a page is open"
-launcher=$(windows_named --name '^Vettora Ver\.3\.0\.0\.0$' | head -n 1)
+launcher=$(windows_named --name "$launcher_title" | head -n 1)
 [ "$(launcher_visible)" = 0 ] || fail "the launcher should be hidden behind the page"
 timeout 10 "$build/vettora" || fail "the second start did not end with status 0"
 pause 0.5
@@ -172,7 +172,7 @@ cp "$build/vettora" "$build/vettora-jet-reader" "$copy/"
 cp "$jet_file" "$copy/Data/FoodData.mdb"
 "$copy/vettora" &
 pid=$!
-launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
+launcher=$(window "$launcher_title")
 pause 1
 shot "$launcher" launcher  # without its web module: the program's own banner
 page=$(open_tile 1 '^卡路里计算器$')
@@ -227,7 +227,7 @@ general="DejaVu Sans,14,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
 CONF
 QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$work/dark" "$copy/vettora" &
 pid=$!
-launcher=$(window '^Vettora Ver\.3\.0\.0\.0$')
+launcher=$(window "$launcher_title")
 pause 1
 shot "$launcher" launcher-dark
 same_pixels launcher launcher-dark

@@ -63,21 +63,21 @@ key() { run wtype -s 300 "$@"; pause 0.3; }
 step "the program on Qt's Wayland plugin, known to the desktop by its desktop entry's name"
 run "$program/vettora" > "$work/program.log" 2>&1 &
 pids+=($!)
-wait_focused 'Vettora Ver.3.0.0.0 cn.vettora.Vettora'
+wait_focused "$launcher_name $app_id"
 
 step "another window covers the launcher; a second start brings the launcher to the front"
 run "$program/bare_window" > /dev/null 2>&1 &
 pids+=($!)
 wait_focused 'bare_window *'
 run timeout 10 "$program/vettora" || fail "the second start did not end with status 0"
-wait_focused 'Vettora Ver.3.0.0.0 cn.vettora.Vettora'
+wait_focused "$launcher_name $app_id"
 
 step "the keyboard works the launcher: Enter opens the first tile's page, 170 and 65 give a result, Esc"
 key -k Return
-wait_focused '一分钟彻底了解自己 cn.vettora.Vettora'
+wait_focused "一分钟彻底了解自己 $app_id"
 key 30 -k Tab 170 -k Tab 65 -k Return
 [ -z "$shots" ] || run grim -g "$(focused rect)" - > "$shots/wayland-one-minute.png"
 key -k Escape
-wait_focused 'Vettora Ver.3.0.0.0 cn.vettora.Vettora'
+wait_focused "$launcher_name $app_id"
 [ -s "$work/program.log" ] && { cat "$work/program.log"; fail "the program printed the lines above"; }
 echo "Wayland end-to-end test passed"

@@ -20,7 +20,6 @@ trap cleanup EXIT
 
 . "$(dirname "$0")/x_input.sh"
 shot() { [ -z "$shots" ] || import -window "$1" "$shots/$2.png"; }
-launcher='^Vettora Ver\.3\.0\.0\.0$'
 
 # Right-clicks the result box, chooses 复制全部[&A], reads the clipboard, confirms the message.
 copy_all_and_compare() {
@@ -56,7 +55,7 @@ cp "$build/tests/updater/Update.dll" "$portable/"
 export VETTORA_FAKE_UPDATER_LOG="Z:$(printf '%s' "$work/updates.log" | tr / '\\')"
 start "$portable/vettora.exe"
 first_start=$(date +%s)
-main=$(window "$launcher")
+main=$(window "$launcher_title")
 pause 1
 shot "$main" windows-launcher
 
@@ -100,7 +99,7 @@ wine taskkill /F /IM vettora.exe > /dev/null 2>&1 || fail "taskkill did not end 
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 wait "$pid" 2>/dev/null || true
 start "$portable/vettora.exe"
-main=$(window "$launcher")
+main=$(window "$launcher_title")
 find "$drive_c/users" -iname 'vettora*' | grep . && fail "the program left the files above in the user's profile"
 
 step "closing the launcher ends the program"
@@ -137,7 +136,7 @@ installed="$drive_c/Program Files/维托拉 工具"
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f > /dev/null 2>&1
 scale=1.25
 start "$installed/vettora.exe"
-main=$(window "$launcher")
+main=$(window "$launcher_title")
 pause 1
 click "$main" "$(at $((14 + 150)))" "$(at $((96 + 202 + 32)))"  # the title of tile 1
 page=$(window '^卡路里计算器$')
@@ -166,7 +165,7 @@ wine reg query "$uninstall_key" > /dev/null 2>&1 || fail "the uninstall entry we
 
 "$close_window" "$page"
 pause 1
-"$close_window" "$(window "$launcher")"
+"$close_window" "$(window "$launcher_title")"
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 pid=
 scale=1

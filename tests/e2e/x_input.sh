@@ -17,8 +17,14 @@ windows_named() {
     done
     fail "xdotool search $* ended with an X error 20 times"
 }
+# The launcher's title and the app id, as the build in $build wrote them for the program;
+# launcher_title matches the title alone.
+identity() { sed -n "s/^#define $1 \"\(.*\)\"\$/\1/p" "$build/identity/product_identity.h"; }
+launcher_name=$(identity VETTORA_WINDOW_TITLE)
+app_id=$(identity VETTORA_APP_ID)
+launcher_title="^${launcher_name//./\\.}\$"
 # How many launcher windows are visible: 0 or 1.
-launcher_visible() { windows_named --onlyvisible --name '^Vettora Ver\.3\.0\.0\.0$' | wc -l; }
+launcher_visible() { windows_named --onlyvisible --name "$launcher_title" | wc -l; }
 # Waits up to 30 s for a visible window whose title matches, and prints its id.
 window() {
     local id
