@@ -17,7 +17,6 @@ void 不提示桌面常情()
 {
     原有处理 = qInstallMessageHandler([](QtMsgType 类型, const QMessageLogContext& 上下文, const QString& 消息) {
         static const QLatin1String 常情[] = {
-            QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"),
             QLatin1String("Ignoring unexpected wl_keyboard.leave event."),
         };
         if (类型 == QtWarningMsg) {

@@ -3,8 +3,8 @@
 class QApplication;
 
 // Before the application object: Qt's remarks about the desktop that are normal and that
-// nobody can act on stay off the terminal (XDG_RUNTIME_DIR not set after su or sudo; a
-// Wayland compositor's keyboard focus events in an order Qt does not expect).
+// nobody can act on stay off the terminal (a Wayland compositor's keyboard focus events in
+// an order Qt does not expect).
 void 不提示桌面常情();
 
 // Qt's own texts in Simplified Chinese (message box buttons, text box menus), the

@@ -1,5 +1,6 @@
 #include "food_database_readers.h"
 
+#include "jet_helper_start.h"
 #include "jet_output_format.h"
 
 #include <QFileInfo>
@@ -15,7 +16,7 @@ namespace 食物库 {
     QProcess 进程;
     进程.setStandardErrorFile(QProcess::nullDevice());
     进程.setStandardInputFile(QProcess::nullDevice());
-    进程.start(读取程序, {路径}, QIODevice::ReadOnly);
+    启动读取程序(进程, 读取程序, 路径);
     QByteArray 输出;
     while (进程.state() != QProcess::NotRunning && !期限.hasExpired() && 输出.size() <= 最长输出) {
         进程.waitForReadyRead(static_cast<int>(期限.remainingTime()));

@@ -1,7 +1,7 @@
-// The Jet reader helper's start on Linux: its memory and processor time bounded, so that
-// a damaged file makes it fail fast instead of growing or spinning.
+// The Jet reader helper's start on Linux: it bounds its own memory and processor time.
 
 #include "jet_reader.h"
+#include "jet_reader_limits.h"
 
 #include <sys/resource.h>
 
@@ -17,10 +17,10 @@
 int main(int argc, char* argv[])
 {
 #ifndef VETTORA_ADDRESS_SANITIZER
-    const rlimit memory{256UL * 1024 * 1024, 256UL * 1024 * 1024};
+    const rlimit memory{jet_reader::memory_limit, jet_reader::memory_limit};
     setrlimit(RLIMIT_AS, &memory);
 #endif
-    const rlimit cpu{2, 2};
+    const rlimit cpu{jet_reader::processor_seconds, jet_reader::processor_seconds};
     setrlimit(RLIMIT_CPU, &cpu);
     return jet_reader::run(std::vector<std::filesystem::path>(argv, argv + argc));
 }

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The Windows program, cross-built on Debian 12 from Debian's packages alone.
 #
-#   build.sh qt        Qt and SQLite for Windows, built once into the cache and reused
+#   build.sh qt        Qt, SQLite and libsodium for Windows, built once into the cache and reused
 #   build.sh program   the program and its tests for Windows in build-windows/ (runs 'qt' first;
 #                      the build-time tools come from the Linux build in build/)
 #   build.sh package   the installer and the portable zip in build-windows/ (runs 'program' first)
 #   build.sh test      the test suite under Wine, then the program driven under Wine and Xvfb
 #
 # Qt 6.4.2 comes from Debian's qt6-base source package (the version of the Linux build),
-# SQLite from Debian's sqlite3 source package; both built with MinGW-w64 (POSIX threads).
+# SQLite and libsodium from Debian's sqlite3 and libsodium source packages; all built with
+# MinGW-w64 (POSIX threads).
 # The cache is $VETTORA_CACHE (default ~/.cache/vettora), one folder per recipe: a change
 # of the options below or of the toolchain file builds a new one.
 set -euo pipefail
@@ -21,6 +22,7 @@ jobs=${JOBS:-$(nproc)}
 
 qt_source_package=qt6-base
 sqlite_source_package=sqlite3
+sodium_source_package=libsodium
 
 # Only what the program uses: Core, Gui, Widgets, Network (the local socket of the
 # single-instance rule, the advert probe) and Test, with the Windows platform plugin.
@@ -100,6 +102,21 @@ EOF
     rm -rf "$work"
 }
 
+# libsodium checks the update list's signature: built from Debian's libsodium source.
+build_sodium() {
+    local work=$cache/src/sodium
+    rm -rf "$work" "$prefix/sodium"
+    fetch_source "$sodium_source_package" "$work"
+    local tree
+    tree=$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)
+    (cd "$tree" && autoreconf -fi >/dev/null 2>&1 && CC=x86_64-w64-mingw32-gcc-posix ./configure -q --host=x86_64-w64-mingw32 --prefix="$prefix/sodium" \
+        --disable-shared --enable-static >/dev/null 2>&1 && make -s -j"$jobs" >/dev/null 2>&1 && make -s install >/dev/null)
+    # Static, and named relative to its own folder, so that the cache can move.
+    sed -i 's|^prefix=.*|prefix=${pcfiledir}/../..|; s|^Cflags: \(.*\)|Cflags: \1 -DSODIUM_STATIC|' \
+        "$prefix/sodium/lib/pkgconfig/libsodium.pc"
+    rm -rf "$work"
+}
+
 build_qt() {
     local work=$cache/src/qtbase build=$cache/src/qtbase-build start=$SECONDS
     rm -rf "$work" "$build" "$prefix.partial"
@@ -123,6 +140,7 @@ build_qt() {
 ensure_qt() {
     [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ] || build_qt
     [ -f "$prefix/sqlite/lib/libsqlite3.a" ] || build_sqlite
+    [ -f "$prefix/sodium/lib/libsodium.a" ] || build_sodium
 }
 
 build=$top/build-windows
@@ -130,7 +148,7 @@ build=$top/build-windows
 build_program() {
     ensure_qt
     [ -x "$top/build/tools/vettora_render_picture" ] || { echo "build the Linux program first (make build)" >&2; exit 1; }
-    PKG_CONFIG_LIBDIR=$prefix/sqlite/lib/pkgconfig cmake -G Ninja -S "$top" -B "$build" \
+    PKG_CONFIG_LIBDIR=$prefix/sqlite/lib/pkgconfig:$prefix/sodium/lib/pkgconfig cmake -G Ninja -S "$top" -B "$build" \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
