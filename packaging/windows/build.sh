@@ -145,6 +145,9 @@ ensure_qt() {
 
 build=$top/build-windows
 
+# The maker's key the updater trusts: the Linux build's setting.
+update_key() { sed -n 's/^VETTORA_UPDATE_KEY:STRING=//p' "$top/build/CMakeCache.txt"; }
+
 build_program() {
     ensure_qt
     [ -x "$top/build/tools/vettora_render_picture" ] || { echo "build the Linux program first (make build)" >&2; exit 1; }
@@ -153,7 +156,7 @@ build_program() {
         -DCMAKE_FIND_ROOT_PATH="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DCMAKE_STRIP="$(command -v x86_64-w64-mingw32-strip)" -DCMAKE_CROSSCOMPILING_EMULATOR="$here/wine-run.sh" \
-        -DVETTORA_HOST_TOOLS="$top/build/tools" >/dev/null
+        -DVETTORA_HOST_TOOLS="$top/build/tools" -DVETTORA_UPDATE_KEY="$(update_key)" >/dev/null
     cmake --build "$build" --parallel "$jobs"
 }
 

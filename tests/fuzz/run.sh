@@ -45,6 +45,7 @@ run() {
 run box_text 1
 run energy_text 1
 run jet_output 1
+run update_list 1
 run jet_file 2 "$top/tests/data"
 run food_loader 3 "$build/Data"
 run jet_helper 3 "$top/tests/data"

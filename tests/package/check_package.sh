@@ -23,12 +23,16 @@ id=cn.vettora.Vettora
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" 2>&1 | grep -v 'root privileges'
 for f in usr/lib/vettora/vettora usr/lib/vettora/vettora-jet-reader usr/lib/vettora/Data/FoodData.mdb \
+         usr/lib/vettora/vettora-updater usr/lib/vettora/libUpdate.so \
          usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/icons/hicolor/48x48/apps/$id.png \
          usr/share/icons/hicolor/64x64/apps/$id.png usr/share/icons/hicolor/128x128/apps/$id.png \
          usr/share/icons/hicolor/256x256/apps/$id.png; do
     [ -e "$root/$f" ] || { echo "missing: $f"; exit 1; }
 done
 [ "$(readlink "$root/usr/bin/vettora")" = ../lib/vettora/vettora ] || { echo "bin/vettora is not the link"; exit 1; }
+if grep -q -a "$(cat "$(dirname "$0")/../update/test-key.public")" "$root/usr/lib/vettora/vettora-updater"; then
+    echo "the packaged updater trusts the tests' key"; exit 1
+fi
 
 # Run the unpacked program through its link, as a plain user with a fresh home.
 home="$work/home"
