@@ -16,7 +16,7 @@ FUZZ_HARNESSES :=
 XVFB     := xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 PACKAGES := $(shell grep -v -e '^\#' -e '^[[:space:]]*$$' debian-packages.txt)
 
-.PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench bench-against bench-windows package deps configure build clean
+.PHONY: run test test-linux test-sanitizers fuzz windows test-windows bench bench-against bench-windows package update-list deps configure build clean
 
 run: build
 	./build/vettora
@@ -84,11 +84,26 @@ bench-windows: build
 package: build
 	cd build && cpack -G DEB
 
+# The signed update list for the built installer and Debian package, in build/update.txt,
+# with the maker's secret key from a file outside the repository (README, Updates):
+#   make update-list KEY=~/vettora-maker.key NOTES=notes.txt [DAYS=60]
+KEY      :=
+NOTES    :=
+DAYS     := 60
+update-list: build
+	@test -f "$(KEY)" && test -f "$(NOTES)" || { echo "give KEY=<the maker's secret key file> and NOTES=<release notes>"; exit 2; }
+	@case "$$(realpath "$(KEY)")" in "$(CURDIR)"/*) echo "the secret key must live outside the repository"; exit 2;; esac
+	version=$$(sed -n 's/^#define VETTORA_VERSION "\(.*\)"$$/\1/p' build/identity/product_identity.h); \
+	./build/tools/vettora_make_update_list sign "$(KEY)" "$$version" $(DAYS) "$(NOTES)" build/update.txt \
+	  windows-x64=build-windows/Vettora-$$version-setup.exe debian-amd64=build/vettora_$$version-1_amd64.deb
+
 build: configure
 	cmake --build --preset $(PRESET)
 
+# UPDATE_KEY: the maker's public key, which the updater trusts (kept in the build's cache).
+UPDATE_KEY :=
 configure: deps
-	cmake --preset $(PRESET)
+	cmake --preset $(PRESET) $(if $(UPDATE_KEY),-DVETTORA_UPDATE_KEY=$(UPDATE_KEY))
 
 deps:
 	@missing=""; \
