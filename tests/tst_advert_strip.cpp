@@ -52,7 +52,7 @@ const QByteArray 页面 =
     "<html><body style='margin:0'>"
     "<a id='ad' href='http://www.vettora.cn/elsewhere' "
     "style='display:block;width:2000px;height:400px;background:#7b3'>ad</a>"
-    "<script>window.open('/popup');</script>"
+    "<script>window.open('/popup');setTimeout(function(){document.getElementById('ad').click();},200);</script>"
     "</body></html>";
 
 QByteArray 回答(const char* 状态, const char* 类型, const QByteArray& 内容, bool 带内容)

@@ -4,7 +4,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,7 +83,7 @@ public:
 
 int 遗留下载目录()
 {
-    return static_cast<int>(QDir(QDir::tempPath()).entryList({QStringLiteral("vettora-update-*")}, QDir::Dirs).size());
+    return static_cast<int>(QDir(下载目录::所在()).entryList({QStringLiteral("vettora-update-*")}, QDir::Dirs).size());
 }
 
 }  // namespace
@@ -92,7 +91,7 @@ int 遗留下载目录()
 void UpdateFlowTest::initTestCase()
 {
     QVERIFY(sodium_init() >= 0);
-    for (const char* 名 : {"TMPDIR", "TMP", "TEMP"}) qputenv(名, QFile::encodeName(m_临时.path()));
+    for (const char* 名 : {"TMPDIR", "TMP", "TEMP", "XDG_CACHE_HOME"}) qputenv(名, QFile::encodeName(m_临时.path()));
 }
 
 void UpdateFlowTest::offersAndHandsOverOnlyWhatTheMakerSigned_data()
@@ -127,6 +126,7 @@ void UpdateFlowTest::offersAndHandsOverOnlyWhatTheMakerSigned_data()
     不提供("another product", 签名列表(正文("3.1.0.0", 30, "cn.example.Other", "www.vettora.cn"), 钥));
     不提供("download from another host", 签名列表(正文("3.1.0.0", 30, "cn.vettora.Vettora", "evil.example"), 钥));
     不提供("a list of a gigabyte", QByteArray(), 无尽);
+    不提供("a head of a gigabyte", QByteArray(), int(更新服务器::方式::无尽头));
     不提供("a server that never answers", 好, int(更新服务器::方式::不回答));
     不提供("list sent to another host", "http://evil.example/update.txt", int(更新服务器::方式::转向));
 }
@@ -161,11 +161,10 @@ void UpdateFlowTest::offersAndHandsOverOnlyWhatTheMakerSigned()
         交出 << (给的.open(QIODevice::ReadOnly) ? QString::fromLatin1(QCryptographicHash::hash(给的.readAll(), QCryptographicHash::Sha256).toHex()) : 文件);
         return true;
     };
-    QNetworkAccessManager 网络;
     测试界面 界面;
     界面.立即更新 = updateNow;
     int 退出码 = -1;
-    更新流程 流程(网络, 界面, 设置, [&退出码](int 码) { 退出码 = 码; });
+    更新流程 流程(界面, 设置, [&退出码](int 码) { 退出码 = 码; });
     界面.流程 = &流程;
     流程.开始();
     QTRY_VERIFY_WITH_TIMEOUT(退出码 != -1, 10000);

@@ -1,6 +1,7 @@
 #include "advert_page.h"
 
-#include <QDesktopServices>
+#include "link_opener.h"
+
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
@@ -17,6 +18,9 @@ QWebEngineProfile* 无痕档案()
 广告页::广告页(QObject* 父) : QWebEnginePage(无痕档案(), 父)
 {
     QWebEngineSettings* 设置 = settings();
+    // The page comes over plain HTTP, and whoever sits in between may change it: without
+    // scripts it cannot open links by itself, nor spend the machine's memory and time.
+    设置->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     设置->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     设置->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     设置->setAttribute(QWebEngineSettings::PluginsEnabled, false);
@@ -30,7 +34,7 @@ bool 广告页::acceptNavigationRequest(const QUrl& 地址, NavigationType 类�
 {
     if (类型 == NavigationTypeLinkClicked) {
         if (地址.scheme() == QLatin1String("http") || 地址.scheme() == QLatin1String("https")) {
-            QDesktopServices::openUrl(地址);
+            在浏览器中打开(地址);
         }
         return false;
     }

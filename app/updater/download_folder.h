@@ -4,8 +4,8 @@
 
 #include <memory>
 
-// The folder a download waits in: new, in this user's temporary folder, named
-// vettora-update-…, and this updater's alone while it runs. It goes with what is in it
+// The folder a download waits in: new, in a folder of this user's that no other user can
+// write to (所在), named vettora-update-…, and this updater's alone while it runs. It goes with what is in it
 // when the object goes, unless it is left to an installer that runs from it; such a
 // folder, and one an updater that was ended by force left behind, is removed by the next
 // updater, once nothing uses it any more. A file per system.
@@ -18,6 +18,7 @@ public:
 
     // Removes what earlier updaters left, as far as nothing uses it.
     static void 清理遗留();
+    static QString 所在();
 
     bool 有效() const { return !m_路径.isEmpty(); }
     QString 文件(const QString& 名) const { return m_路径 + QLatin1Char('/') + 名; }

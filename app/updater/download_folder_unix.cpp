@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <cstdlib>
 
@@ -10,9 +11,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// The folder is made for this user alone (mkdtemp), and held with a lock on it (flock),
-// which the system lets go of when the updater ends however it ends: a folder whose lock
-// can be had is left over.
+// The folder is made for this user alone (mkdtemp) in the user's cache folder, which no
+// other user can write to: nobody can put a file of their own where the download was once
+// it is gone. It is held with a lock on it (flock), which the system lets go of when the
+// updater ends however it ends: a folder whose lock can be had is left over.
 struct 下载目录::占有 {
     int 描述符 = -1;
     ~占有()
@@ -24,6 +26,13 @@ struct 下载目录::占有 {
 namespace {
 
 const QString 前缀 = QStringLiteral("vettora-update-");
+
+QString 上级()
+{
+    const QString 缓存 = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QDir().mkpath(缓存);
+    return 缓存;
+}
 
 int 锁住(const QString& 路径)
 {
@@ -39,7 +48,7 @@ int 锁住(const QString& 路径)
 
 void 下载目录::清理遗留()
 {
-    const QDir 临时(QDir::tempPath());
+    const QDir 临时(上级());
     for (const QFileInfo& 旧 : 临时.entryInfoList({前缀 + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks)) {
         if (旧.ownerId() != ::geteuid()) continue;
         const int 描述符 = 锁住(旧.absoluteFilePath());
@@ -51,7 +60,7 @@ void 下载目录::清理遗留()
 
 下载目录::下载目录() : m_占有(std::make_unique<占有>())
 {
-    const QDir 临时(QDir::tempPath());
+    const QDir 临时(上级());
     QByteArray 模板 = QFile::encodeName(临时.filePath(前缀 + QStringLiteral("XXXXXX")));
     if (!::mkdtemp(模板.data())) return;
     m_占有->描述符 = 锁住(QFile::decodeName(模板));
@@ -65,4 +74,9 @@ void 下载目录::清理遗留()
 下载目录::~下载目录()
 {
     if (有效() && !m_留下) QDir(m_路径).removeRecursively();
+}
+
+QString 下载目录::所在()
+{
+    return 上级();
 }

@@ -46,3 +46,8 @@ void 下载目录::清理遗留()
     m_占有.reset();
     QDir(m_路径).removeRecursively();
 }
+
+QString 下载目录::所在()
+{
+    return QDir::tempPath();
+}

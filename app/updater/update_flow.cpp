@@ -6,8 +6,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 
-更新流程::更新流程(QNetworkAccessManager& 网络, 更新界面& 界面, 设置 设置, std::function<void(int)> 结束)
-    : m_界面(界面), m_设置(std::move(设置)), m_结束(std::move(结束)), m_下载(网络)
+更新流程::更新流程(更新界面& 界面, 设置 设置, std::function<void(int)> 结束)
+    : m_界面(界面), m_设置(std::move(设置)), m_结束(std::move(结束))
 {
     if (!m_设置.交付) m_设置.交付 = 安装交付::交给安装程序;
 }
@@ -15,16 +15,19 @@
 void 更新流程::开始()
 {
     下载目录::清理遗留();
-    m_列表.open(QIODevice::WriteOnly);
-    m_下载.开始(m_设置.期望.列表地址, m_设置.列表限度, m_列表, nullptr,
-                [this](bool 成功, const QByteArray&) { 列表到达(成功); });
+    m_请求.开始(
+        "GET", m_设置.期望.列表地址, m_设置.列表限度,
+        [this](const QByteArray& 块) {
+            m_列表 += 块;
+            return true;
+        },
+        nullptr, [this](const 受限请求::回答& 回答) { 列表到达(回答.成功); });
 }
 
 void 更新流程::列表到达(bool 成功)
 {
     m_设置.期望.现在 = QDateTime::currentDateTimeUtc();
-    m_更新 = 更新::检查(m_列表.data(), m_设置.期望);
-    m_列表.close();
+    m_更新 = 更新::检查(std::exchange(m_列表, QByteArray()), m_设置.期望);
     if (!成功 || m_更新.结论 != 更新::判定::有更新) {
         qCInfo(更新日志, "nothing offered: %s", 成功 ? "the list was refused" : "no list came");
         结束(完毕);  // nothing is shown
@@ -45,15 +48,20 @@ void 更新流程::回答(bool 立即更新)
         失败(QStringLiteral(u"无法保存下载的文件。"));
         return;
     }
-    const 受限下载::限度 限度{m_更新.下载.大小, m_设置.下载总毫秒, m_设置.下载静默毫秒};
-    m_下载.开始(
-        m_更新.下载.地址, 限度, m_文件,
+    const 受限请求::限度 限度{m_更新.下载.大小, m_设置.下载总毫秒, m_设置.下载静默毫秒};
+    m_请求.开始(
+        "GET", m_更新.下载.地址, 限度,
+        [this](const QByteArray& 块) {
+            m_摘要.加(块);
+            return m_文件.write(块) == 块.size();
+        },
         [this](qint64 已收, qint64) { m_界面.下载进度(已收, m_更新.下载.大小); },
-        [this](bool 成功, const QByteArray& sha256) { 下载完成(成功, sha256); });
+        [this](const 受限请求::回答& 回答) { 下载完成(回答.成功); });
 }
 
-void 更新流程::下载完成(bool 成功, const QByteArray& sha256)
+void 更新流程::下载完成(bool 成功)
 {
+    const QByteArray sha256 = m_摘要.结果();
     m_文件.close();
     const qint64 大小 = QFileInfo(m_文件.fileName()).size();
     if (m_已取消) {
@@ -84,7 +92,7 @@ void 更新流程::下载完成(bool 成功, const QByteArray& sha256)
 void 更新流程::取消()
 {
     m_已取消 = true;
-    m_下载.取消();
+    m_请求.取消();
 }
 
 void 更新流程::打开安装程序()

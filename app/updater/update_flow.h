@@ -1,16 +1,14 @@
 #pragma once
 
-#include "bounded_fetch.h"
+#include "bounded_http.h"
 #include "download_folder.h"
+#include "sha256.h"
 #include "update_list.h"
 
-#include <QBuffer>
 #include <QFile>
 
 #include <functional>
 #include <memory>
-
-class QNetworkAccessManager;
 
 // What a person sees of an update and answers: the updater's window, or a test's stand-in.
 class 更新界面 {
@@ -34,7 +32,7 @@ class 更新流程 final {
 public:
     struct 设置 {
         更新::期望 期望;  // its 现在 is taken when the list has come
-        受限下载::限度 列表限度{更新::列表最长, 20'000, 15'000};
+        受限请求::限度 列表限度{更新::列表最长, 20'000, 15'000};
         int 下载静默毫秒 = 30'000;
         int 下载总毫秒 = 60 * 60'000;
         // Hands a verified download over (安装交付::交给安装程序, unless a test says).
@@ -42,7 +40,7 @@ public:
     };
     enum 退出 { 完毕 = 0, 以后再说 = 3 };
 
-    更新流程(QNetworkAccessManager& 网络, 更新界面& 界面, 设置 设置, std::function<void(int 退出码)> 结束);
+    更新流程(更新界面& 界面, 设置 设置, std::function<void(int 退出码)> 结束);
 
     void 开始();
     void 回答(bool 立即更新);
@@ -52,15 +50,16 @@ public:
 
 private:
     void 列表到达(bool 成功);
-    void 下载完成(bool 成功, const QByteArray& sha256);
+    void 下载完成(bool 成功);
     void 失败(const QString& 原因);
     void 结束(int 退出码);
 
     更新界面& m_界面;
     设置 m_设置;
     std::function<void(int)> m_结束;
-    受限下载 m_下载;
-    QBuffer m_列表;
+    受限请求 m_请求;
+    QByteArray m_列表;
+    摘要SHA256 m_摘要;
     更新::检查结果 m_更新;
     std::unique_ptr<下载目录> m_目录;
     QFile m_文件;

@@ -11,7 +11,6 @@
 #include "update_window.h"
 
 #include <QApplication>
-#include <QNetworkAccessManager>
 #include <QNetworkProxyFactory>
 
 int main(int argc, char* argv[])
@@ -34,11 +33,10 @@ int main(int argc, char* argv[])
 
     安装界面语言与字体(程序);
     QNetworkProxyFactory::setUseSystemConfiguration(true);  // the desktop's proxy, as the advert strip's
-    QNetworkAccessManager 网络;
     更新窗口 窗口(QStringLiteral(VETTORA_VERSION));
     更新流程::设置 设置;
     设置.期望 = {公钥, 列表地址, QStringLiteral(VETTORA_APP_ID), QStringLiteral(VETTORA_VERSION), 安装交付::系统(), {}};
-    更新流程 流程(网络, 窗口, std::move(设置), [](int 退出码) { QCoreApplication::exit(退出码); });
+    更新流程 流程(窗口, std::move(设置), [](int 退出码) { QCoreApplication::exit(退出码); });
     窗口.连接(流程);
     流程.开始();
     return QApplication::exec();

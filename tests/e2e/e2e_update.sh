@@ -10,7 +10,7 @@ build=$(cd "$1" && pwd)
 close_window=$2
 shots=${3:-}
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp"
+export XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work/tmp" XDG_CACHE_HOME="$work/cache"
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$TMPDIR"
 here=$(dirname "$0")
 . "$here/x_input.sh"
@@ -63,11 +63,11 @@ xdotool windowactivate --sync "$update" key Return  # 打开软件安装程序
 for _ in $(seq 50); do [ -s "$work/opened" ] && break; sleep 0.1; done
 read -r sum file < "$work/opened" || fail "nothing was handed to the package installer"
 [ "$sum" = "$(sha256sum < "$work/site/vettora_3.0.0.1-1_amd64.deb" | cut -d' ' -f1)" ] || fail "it was handed another file"
-[[ $file == "$TMPDIR"/vettora-update-*/vettora_3.0.0.1_amd64.deb ]] || fail "it was handed $file"
+[[ $file == "$XDG_CACHE_HOME"/vettora-update-*/vettora_3.0.0.1_amd64.deb ]] || fail "it was handed $file"
 xdotool windowactivate --sync "$update" key Escape
 for _ in $(seq 50); do [ -e "$file" ] || break; sleep 0.1; done
 [ -e "$file" ] && fail "the download is still there"
-[ -z "$(ls "$TMPDIR")" ] || fail "the updater left $(ls "$TMPDIR")"
+[ -z "$(ls "$TMPDIR" "$XDG_CACHE_HOME" | grep vettora)" ] || fail "the updater left $(ls "$TMPDIR" "$XDG_CACHE_HOME")"
 [ "$(grep -c '^GET ' "$work/server.log")" = 2 ] || { cat "$work/server.log"; fail "not one list and one package asked for"; }
 
 step "以后再说: the launcher loaded again in the same run asks nothing"

@@ -11,7 +11,7 @@
 // answered by its path from a table, and remembered.
 class 更新服务器 {
 public:
-    enum class 方式 { 内容, 无尽, 不回答, 转向 };
+    enum class 方式 { 内容, 无尽, 无尽头, 不回答, 转向 };
     struct 回答 {
         更新服务器::方式 怎样 = 方式::内容;
         QByteArray 内容;  // the body; for 转向, where to
@@ -49,13 +49,15 @@ private:
         } else if (项->怎样 == 方式::转向) {
             连接->write("HTTP/1.1 302 Found\r\nLocation: " + 项->内容 + "\r\nContent-Length: 0\r\n\r\n");
             return;
-        } else if (项->怎样 == 方式::无尽) {
-            // A gigabyte without a length, a block whenever the last has gone.
-            连接->write("HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+        } else if (项->怎样 == 方式::无尽 || 项->怎样 == 方式::无尽头) {
+            // A gigabyte without a length, in the body or in header lines, a block whenever
+            // the last has gone.
+            const bool 头 = 项->怎样 == 方式::无尽头;
+            连接->write(头 ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
             auto 余 = std::make_shared<qint64>(qint64(1) << 30);
-            QObject::connect(连接, &QTcpSocket::bytesWritten, 连接, [连接, 余] {
+            QObject::connect(连接, &QTcpSocket::bytesWritten, 连接, [连接, 余, 头] {
                 if (*余 <= 0 || 连接->bytesToWrite() > 0) return;
-                *余 -= 连接->write(QByteArray(64 * 1024, 'x'));
+                *余 -= 连接->write(头 ? "X-Pad: " + QByteArray(64 * 1024, 'x') + "\r\n" : QByteArray(64 * 1024, 'x'));
             });
             return;
         } else {
