@@ -1,6 +1,7 @@
 #include "update_window.h"
 
 #include "design_look.h"
+#include "page_window.h"
 #include "picture.h"
 #include "program_fonts.h"
 #include "update_log.h"
@@ -20,6 +21,7 @@ namespace {
 QPushButton* 按钮(const QString& 文字, const std::function<void()>& 动作)
 {
     auto* 钮 = new QPushButton(文字);
+    钮->setFont(界面字体::宋体(9));  // the window's, whatever a desktop theme gives buttons
     钮->setMinimumSize(std::max(95, 钮->fontMetrics().horizontalAdvance(文字) + 24), 23);
     QObject::connect(钮, &QPushButton::clicked, 钮, 动作);
     return 钮;
@@ -37,10 +39,10 @@ QPushButton* 按钮(const QString& 文字, const std::function<void()>& 动作)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
-    m_标题 = new QLabel;
+    m_标题 = new QLabel(this);
     m_标题->setFont(界面字体::宋体(10.5, true));
-    m_提示 = new QLabel;
-    m_说明 = new QTextEdit;
+    m_提示 = new QLabel(this);
+    m_说明 = new QTextEdit(this);
     m_说明->setReadOnly(true);
     m_说明->setAcceptRichText(false);
     m_说明->setAccessibleName(QStringLiteral(u"更新说明"));
@@ -51,9 +53,9 @@ QPushButton* 按钮(const QString& 文字, const std::function<void()>& 动作)
         m_流程->回答(true);
     });
     m_立即更新->setDefault(true);
-    m_进度 = new QProgressBar;
+    m_进度 = new QProgressBar(this);
     m_进度->setAccessibleName(QStringLiteral(u"下载进度"));
-    m_结语 = new QLabel;
+    m_结语 = new QLabel(this);
     m_结语->setWordWrap(true);
     m_结语->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_结语->setFixedWidth(400);
@@ -108,6 +110,11 @@ void 更新窗口::提供(const QString& 版本, const QString& 说明)
     m_提示->setText(QStringLiteral(u"您正在使用的是 %1。新版本的更新内容：").arg(m_当前版本));
     m_说明->setPlainText(说明);
     到(询问);
+    // It comes while the person may be typing elsewhere: it does not take the keyboard, so
+    // that no key meant for a page answers it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    adjustSize();
+    居中(*this);
     show();
     m_立即更新->setFocus();
     qCInfo(更新日志, "offered %s", qPrintable(版本));
@@ -136,7 +143,8 @@ void 更新窗口::已就绪(const QString& 手动说明)
 void 更新窗口::未完成(const QString& 原因)
 {
     m_提示->setText(QStringLiteral(u"更新未完成。"));
-    m_结语->setText(原因);
+    // Where the package installer could not be opened, how to install by hand stays in view.
+    m_结语->setText(m_阶段 == 就绪 ? 原因 + QLatin1Char('\n') + m_结语->text() : 原因);
     m_下方->widget(就绪)->findChild<QPushButton*>(QStringLiteral("打开软件安装程序"))->hide();
     到(结束);
     qCInfo(更新日志, "not finished");

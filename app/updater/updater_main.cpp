@@ -7,7 +7,9 @@
 #include "installer_handoff.h"
 #include "product_identity.h"
 #include "runtime_folder.h"
+#include "single_instance.h"
 #include "update_flow.h"
+#include "update_log.h"
 #include "update_window.h"
 
 #include <QApplication>
@@ -30,6 +32,15 @@ int main(int argc, char* argv[])
         || (列表地址.scheme() != QLatin1String("http") && 列表地址.scheme() != QLatin1String("https"))) {
         return 更新流程::完毕;
     }
+
+    // One updater of this user at a time: a later one, of another start of the program while
+    // an offer is still open, ends unseen.
+    单实例 只一个(QStringLiteral(VETTORA_INSTANCE_NAME ".updater"));
+    if (只一个.检查重复运行()) {
+        qCInfo(更新日志, "another updater is at work");
+        return 更新流程::完毕;
+    }
+    只一个.开始接待([](const QByteArray&) {});
 
     安装界面语言与字体(程序);
     QNetworkProxyFactory::setUseSystemConfiguration(true);  // the desktop's proxy, as the advert strip's

@@ -51,6 +51,7 @@ started=$(date +%s%N)
 update=$(window '^Vettora 更新$')
 waited=$(( ($(date +%s%N) - started) / 1000000 ))
 [ "$waited" -ge 4000 ] || fail "offered after $waited ms, not five seconds after the start"
+[ "$(xdotool getwindowfocus)" != "$update" ] || fail "the offer took the keyboard from the launcher"
 [ -z "$shots" ] || import -window "$update" "$shots/update-offer.png"
 click "$launcher" $((566 + 150)) $((96 + 326 + 32))  # the launcher still opens its pages
 "$close_window" "$(window '^身体质量指数\(BMI\)$')"
@@ -89,6 +90,20 @@ grep -q '^vettora.update: not asked again' "$work/program.err" || fail "no secon
 [ -z "$(windows_named --onlyvisible --name '^Vettora 更新$')" ] || fail "asked again in the same run"
 [ "$(grep -c '^vettora.update: offered' "$work/program.err")" = 1 ] || fail "offered more than once"
 "$close_window" "$launcher"
+ended_well "$pid"
+
+step "an offer still open from an earlier run: the next run's updater shows no second one"
+"$copy/vettora" 2> "$work/program.err" &
+pid=$!
+update=$(window '^Vettora 更新$')
+kill "$pid"; wait "$pid" 2>/dev/null || true
+"$copy/vettora" 2> "$work/program.err" &
+pid=$!
+for _ in $(seq 100); do grep -q '^vettora.update: another updater' "$work/program.err" && break; sleep 0.1; done
+grep -q '^vettora.update: another updater' "$work/program.err" || fail "no second updater came"
+[ "$(windows_named --onlyvisible --name '^Vettora 更新$' | wc -l)" = 1 ] || fail "a second offer"
+xdotool windowactivate --sync "$update" key Escape
+"$close_window" "$(window "$launcher_title")"
 ended_well "$pid"
 pid=
 grep -v -e '^vettora.update: ' "$work/program.err" && fail "the program printed the lines above"
