@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -31,6 +32,8 @@ private slots:
     void menuOnlyOnRightButton_data();
     void menuOnlyOnRightButton();
     void copySelectedAndClear();
+    void menuOffersWhatItCanCopy_data();
+    void menuOffersWhatItCanCopy();
     void tabOrderFollowsInputRow();
     void resultFontLinesUpTheTable();
 
@@ -157,18 +160,91 @@ void MeasurePageFrameTest::copySelectedAndClear()
     };
 
     QGuiApplication::clipboard()->setText("old");
-    动作("Pop_TextBox_CopyInfo")->trigger();  // nothing selected: an empty text, and still the message
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-    QCOMPARE(m_消息.消息表, QStringList{u"已成功复制选中信息！"_qs});
+    动作("Pop_TextBox_CopyInfo")->trigger();  // nothing selected: the clipboard as it was, no message
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("old"));
+    QVERIFY(m_消息.消息表.isEmpty());
 
     选择(页->结果框()->操作(), 10, 4);
     动作("Pop_TextBox_CopyInfo")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1602"));
+    QCOMPARE(m_消息.消息表, QStringList{u"已成功复制选中信息！"_qs});
 
     动作("Pop_TextBox_Clear")->trigger();
     QCOMPARE(页->结果框()->toPlainText(), QString());
     QCOMPARE(页->输入框(2)->text(), QStringLiteral("65"));
-    QCOMPARE(m_消息.消息表.size(), 2);
+    动作("Pop_TextBox_CopyAll")->trigger();  // an empty box: nothing to copy
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1602"));
+    QCOMPARE(m_消息.消息表.size(), 1);
+}
+
+void MeasurePageFrameTest::menuOffersWhatItCanCopy_data()
+{
+    QTest::addColumn<bool>("computed");
+    QTest::addColumn<int>("selected");  // characters selected from the start
+    QTest::addColumn<bool>("cleared");  // 清除信息 after that
+    QTest::addColumn<QString>("openedBy");
+    QTest::addColumn<bool>("copySelected");
+    QTest::addColumn<bool>("copyAll");
+    QTest::addColumn<QString>("clipboard");  // after the access keys C, then A
+    QTest::newRow("empty box, mouse") << false << 0 << false << "mouse" << false << false << "old";
+    QTest::newRow("result, no selection, mouse") << true << 0 << false << "mouse" << false << true << "whole";
+    QTest::newRow("result, selection, mouse") << true << 4 << false << "mouse" << true << true << u"您的身体"_qs;
+    QTest::newRow("result, no selection, menu key") << true << 0 << false << "menu key" << false << true << "whole";
+    QTest::newRow("result, selection, Shift+F10") << true << 4 << false << "Shift+F10" << true << true << u"您的身体"_qs;
+    QTest::newRow("cleared, Shift+F10") << true << 4 << true << "Shift+F10" << false << false << "old";
+}
+
+// Each time the menu opens, a copy command with nothing to copy is disabled, and its
+// access key copies nothing; 清除信息 is always there.
+void MeasurePageFrameTest::menuOffersWhatItCanCopy()
+{
+    QFETCH(bool, computed);
+    QFETCH(int, selected);
+    QFETCH(bool, cleared);
+    QFETCH(QString, openedBy);
+    QFETCH(bool, copySelected);
+    QFETCH(bool, copyAll);
+    QFETCH(QString, clipboard);
+    测量页面* 页 = 打开测量页(2);
+    QVERIFY(页);
+    结果框控件* 框 = 页->结果框();
+    QMenu* 菜单 = 框->菜单();
+    auto 动作 = [菜单](const char* 名) { return 菜单->findChild<QAction*>(QLatin1String(名)); };
+    if (computed) {
+        QTest::keyClicks(页->输入框(0), "170");
+        QTest::keyClicks(页->输入框(1), "65");
+        QTest::mouseClick(页->计算按钮(), Qt::LeftButton);
+    }
+    if (selected) 选择(框->操作(), 0, selected);
+    if (cleared) 动作("Pop_TextBox_Clear")->trigger();
+    QGuiApplication::clipboard()->setText("old");
+
+    框->setFocus();
+    if (openedBy == "mouse") {
+        QTest::mousePress(框->viewport(), Qt::RightButton, {}, QPoint(30, 30));
+    } else if (openedBy == "menu key") {
+        QContextMenuEvent 菜单键(QContextMenuEvent::Keyboard, QPoint(), 框->mapToGlobal(QPoint()));
+        QApplication::sendEvent(框, &菜单键);
+    } else {
+        QTest::keyClick(框, Qt::Key_F10, Qt::ShiftModifier);
+    }
+    QTRY_VERIFY(菜单->isVisible());
+    QCOMPARE(动作("Pop_TextBox_CopyInfo")->isEnabled(), copySelected);
+    QCOMPARE(动作("Pop_TextBox_CopyAll")->isEnabled(), copyAll);
+    QVERIFY(动作("Pop_TextBox_Clear")->isEnabled());
+
+    QTest::keyClick(菜单, Qt::Key_C);
+    if (菜单->isVisible()) QTest::keyClick(菜单, Qt::Key_A);
+    if (菜单->isVisible()) 菜单->hide();
+    if (openedBy == "mouse") QTest::mouseRelease(框->viewport(), Qt::RightButton, {}, QPoint(30, 30));
+    const QString 剪贴板 = QGuiApplication::clipboard()->text();
+    if (clipboard == "whole") {
+        QVERIFY2(剪贴板.startsWith(u"您的身体质量指数（BMI）为：22.49\n"_qs), qPrintable(剪贴板));
+        QCOMPARE(m_消息.消息表, QStringList{u"已成功复制全部信息！"_qs});
+    } else {
+        QCOMPARE(剪贴板, clipboard);
+        QCOMPARE(m_消息.消息表, copySelected ? QStringList{u"已成功复制选中信息！"_qs} : QStringList());
+    }
 }
 
 void MeasurePageFrameTest::tabOrderFollowsInputRow()
