@@ -37,6 +37,19 @@ private:
     消息记录& m_消息 = m_夹具.消息;
 };
 
+namespace {
+
+// A window of a fixed layout: minimize and close, no maximize, a border that does not resize.
+bool 固定窗口(const QWidget& 窗口)
+{
+    const Qt::WindowFlags 标志 = 窗口.windowFlags();
+    return (标志 & Qt::WindowMinimizeButtonHint) && (标志 & Qt::WindowCloseButtonHint)
+        && !(标志 & Qt::WindowMaximizeButtonHint) && (标志 & Qt::MSWindowsFixedSizeDialogHint)
+        && 窗口.minimumSize() == 窗口.maximumSize();
+}
+
+}  // namespace
+
 void LauncherTest::initTestCase()
 {
     QVERIFY(m_夹具.启动());
@@ -51,6 +64,7 @@ void LauncherTest::launcherLayout()
 {
     QCOMPARE(m_启动窗口->windowTitle(), QStringLiteral("Vettora Ver.3.0.0.0"));
     QCOMPARE(m_启动窗口->size(), QSize(854, 560));
+    QVERIFY(固定窗口(*m_启动窗口));
     QCOMPARE(m_启动窗口->findChild<QWidget*>("WebBrowser_AD")->geometry(), QRect(-2, 0, 857, 95));
     QCOMPARE(m_启动窗口->findChild<QWidget*>(u"Picture_底部背景"_qs)->geometry(), QRect(0, 96, 854, 463));
     const QPoint 位置[7] = {{498, 64}, {14, 202}, {566, 326}, {290, 202}, {566, 202}, {14, 326}, {290, 326}};
@@ -88,6 +102,7 @@ void LauncherTest::tileOpensItsPage()
     QVERIFY(页->isVisible());
     QCOMPARE(页->windowTitle(), caption);
     QVERIFY(!页->parentWidget());
+    QVERIFY(固定窗口(*页));
     QVERIFY(!m_启动窗口->isVisible());
 }
 
