@@ -7,6 +7,7 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 
+#include <QMenu>
 #include <QWidget>
 
 #include <algorithm>
@@ -138,6 +139,12 @@ void 固定(QWidget& 窗口)
 {
     窗口.setPalette(浅色调色板());
     窗口.setFont(界面字体::宋体(9));
+}
+
+void 固定菜单(QMenu& 菜单)
+{
+    菜单.setPalette(浅色调色板());
+    菜单.setFont(界面字体::菜单字体());
 }
 
 }  // namespace 界面外观

@@ -29,7 +29,7 @@
     setPalette(调色板);
 
     m_菜单->setObjectName(QStringLiteral("Pop_TextBox"));
-    界面外观::固定(*m_菜单);
+    界面外观::固定菜单(*m_菜单);
     QAction* 复制选中 = m_菜单->addAction(QStringLiteral(u"复制选中[&C]"));
     复制选中->setObjectName(QStringLiteral("Pop_TextBox_CopyInfo"));
     QAction* 复制全部 = m_菜单->addAction(QStringLiteral(u"复制全部[&A]"));

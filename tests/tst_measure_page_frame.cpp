@@ -18,6 +18,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
+#include <QtMath>
+
+#include <algorithm>
 
 // A measure page as a user meets it: typing, "计算", Enter, the result box's popup menu,
 // the order of the Tab key, the result's font.
@@ -43,6 +46,42 @@ private:
     Form_Main*& m_启动窗口 = m_夹具.启动窗口;
     消息记录& m_消息 = m_夹具.消息;
 };
+
+namespace {
+
+// The darkest grey of a menu item's Chinese characters, which start at the item's first
+// drawn column; 255 when nothing is drawn. Text drawn in hairlines too thin for the
+// screen never comes near its colour.
+int 最深灰度(QMenu& 菜单, QAction* 动作, const QString& 字)
+{
+    const QImage 图 = 菜单.grab().toImage();
+    const qreal 比 = 图.devicePixelRatio();
+    const QRect 项(菜单.actionGeometry(动作).topLeft() * 比, 菜单.actionGeometry(动作).size() * 比);
+    int 起 = -1;
+    for (int x = 项.left(); x <= 项.right() && 起 < 0; ++x) {
+        for (int y = 项.top(); y <= 项.bottom(); ++y) {
+            if (qGray(图.pixel(x, y)) < 0xF0) {
+                起 = x;
+                break;
+            }
+        }
+    }
+    if (起 < 0) return 255;
+    const int 止 = std::min(项.right(), 起 + qCeil(QFontMetricsF(菜单.font()).horizontalAdvance(字) * 比));
+    int 最深 = 255;
+    for (int x = 起; x < 止; ++x) {
+        for (int y = 项.top(); y <= 项.bottom(); ++y) 最深 = std::min(最深, qGray(图.pixel(x, y)));
+    }
+    return 最深;
+}
+
+// An enabled item reads dark (its #404040 reached), a disabled one grey (#A0A0A0).
+bool 看似(int 最深, bool 可用)
+{
+    return 可用 ? 最深 <= 0x60 : 最深 >= 0x90 && 最深 < 0xF0;
+}
+
+}  // namespace
 
 void MeasurePageFrameTest::initTestCase()
 {
@@ -232,6 +271,11 @@ void MeasurePageFrameTest::menuOffersWhatItCanCopy()
     QCOMPARE(动作("Pop_TextBox_CopyInfo")->isEnabled(), copySelected);
     QCOMPARE(动作("Pop_TextBox_CopyAll")->isEnabled(), copyAll);
     QVERIFY(动作("Pop_TextBox_Clear")->isEnabled());
+    // Told apart at a glance: an enabled item's characters are dark, a disabled one's grey.
+    菜单->setActiveAction(nullptr);
+    QVERIFY(看似(最深灰度(*菜单, 动作("Pop_TextBox_CopyInfo"), u"复制选中"_qs), copySelected));
+    QVERIFY(看似(最深灰度(*菜单, 动作("Pop_TextBox_CopyAll"), u"复制全部"_qs), copyAll));
+    QVERIFY(看似(最深灰度(*菜单, 动作("Pop_TextBox_Clear"), u"清除信息"_qs), true));
 
     QTest::keyClick(菜单, Qt::Key_C);
     if (菜单->isVisible()) QTest::keyClick(菜单, Qt::Key_A);
