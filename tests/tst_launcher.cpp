@@ -28,6 +28,7 @@ private slots:
     void wakeShowsLauncherBesidePage();
     void everyControlHasAnAccessibleName();
     void qtTextsAreChinese();
+    void programMessageBoxIsFixed();
     void updateTimerEndsWithoutALibrary();
 
 private:
@@ -39,11 +40,12 @@ private:
 
 namespace {
 
-// A window of a fixed layout: minimize and close, no maximize, a border that does not resize.
-bool 固定窗口(const QWidget& 窗口)
+// A window of a fixed layout: close, minimize unless it is a dialog, no maximize, a border
+// that does not resize.
+bool 固定窗口(const QWidget& 窗口, bool 可最小化 = true)
 {
     const Qt::WindowFlags 标志 = 窗口.windowFlags();
-    return (标志 & Qt::WindowMinimizeButtonHint) && (标志 & Qt::WindowCloseButtonHint)
+    return bool(标志 & Qt::WindowMinimizeButtonHint) == 可最小化 && (标志 & Qt::WindowCloseButtonHint)
         && !(标志 & Qt::WindowMaximizeButtonHint) && (标志 & Qt::MSWindowsFixedSizeDialogHint)
         && 窗口.minimumSize() == 窗口.maximumSize();
 }
@@ -202,6 +204,30 @@ void LauncherTest::qtTextsAreChinese()
 {
     QMessageBox 框(QMessageBox::NoIcon, "Vettora", "x", QMessageBox::Ok);
     QCOMPARE(框.button(QMessageBox::Ok)->text(), u"确定"_qs);
+}
+
+void LauncherTest::programMessageBoxIsFixed()
+{
+    消息服务::替换(nullptr);  // the program's own box, looked at while it waits and then closed
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        QTest::ignoreMessage(QtWarningMsg, "This plugin does not support propagateSizeHints()");
+    }
+    bool 看过 = false;
+    QTimer::singleShot(0, this, [&看过] {
+        QWidget* 框 = QApplication::activeModalWidget();
+        QVERIFY(框);
+        QTRY_VERIFY(框->isVisible());
+        看过 = true;
+        QVERIFY(固定窗口(*框, false));
+        QCOMPARE(框->windowModality(), Qt::ApplicationModal);
+        框->close();
+    });
+    QTimer::singleShot(5000, this, [] {
+        if (QWidget* 框 = QApplication::activeModalWidget()) 框->close();  // never left waiting
+    });
+    消息服务::当前().显示(QStringLiteral("x"));
+    消息服务::替换(&m_消息);
+    QVERIFY(看过);
 }
 
 void LauncherTest::updateTimerEndsWithoutALibrary()
