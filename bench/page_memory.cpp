@@ -96,22 +96,22 @@ int main(int argc, char* argv[])
         QPixmapCache::clear();
         for (int i = 0; i < 预热次数; ++i) {
             if (!开关一次(启动窗口, 索引)) {
-                std::fprintf(stderr, "page_memory: the page %s did not show or did not go\n", qPrintable(名称));
+                std::fprintf(stderr, "page_memory: page %d did not show or did not go\n", 索引);
                 return 1;
             }
         }
         const auto 之前 = static_cast<long long>(堆占用字节());
         for (int i = 0; i < 次数; ++i) {
             if (!开关一次(启动窗口, 索引)) {
-                std::fprintf(stderr, "page_memory: the page %s did not show or did not go\n", qPrintable(名称));
+                std::fprintf(stderr, "page_memory: page %d did not show or did not go\n", 索引);
                 return 1;
             }
         }
         const double 增长 = 千字节(static_cast<long long>(堆占用字节()) - 之前);
         const bool 限内 = 增长 <= 上限;
         都在限内 = 都在限内 && 限内;
-        std::printf("%-20s %d openings: heap %+9.1f KiB (%+6.1f KiB an opening)%s\n", qPrintable(名称), 次数, 增长,
-                    增长 / 次数, 限内 ? "" : "   over the limit");
+        std::printf("page %d, %s: %d openings, heap %+.1f KiB (%+.2f KiB an opening)%s\n", 索引,
+                    名称.toUtf8().constData(), 次数, 增长, 增长 / 次数, 限内 ? "" : ", over the limit");
     }
     std::printf("limit: %.0f KiB a page after %d openings\n", 上限, 次数);
     return 都在限内 ? 0 : 1;
