@@ -219,7 +219,6 @@ for _ in $(seq 50); do
     sleep 0.2
 done
 [ "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | wc -l)" = 2 ] || fail "the uninstaller did not ask to close Vettora"
-shot "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | tail -n 1)" windows-uninstaller-running
 still_installed "$before"
 xdotool key Escape  # 取消
 for _ in $(seq 50); do [ -s "$work/uninstaller-status" ] && break; sleep 0.2; done
