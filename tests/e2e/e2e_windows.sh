@@ -117,28 +117,11 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vettora'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vettora.lnk"
 # The files under a folder of the prefix, as a sorted list of relative paths.
 files() { (cd "$1" && find . -type f | sort); }
-# The same with each file's size and time, to tell that nothing changed.
-file_states() { (cd "$1" && find . -type f -printf '%p %s %T@\n' | sort); }
-# Runs a command line as Windows runs the registered ones: cmd takes it whole from the
-# environment, quotes and the raw _?= included. Its exit code is the command's.
-run_registered() {
-    VETTORA_COMMAND=$1 wine cmd /c '%VETTORA_COMMAND%' > /dev/null 2>&1
-}
-# The quiet uninstall command the installer registered (exported, as reg query prints
-# Chinese in the console's code page).
-quiet_uninstall() {
-    wine reg export "$uninstall_key" "Z:$(printf '%s' "$work/entry.reg" | tr / '\\')" /y > /dev/null 2>&1
-    iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | python3 -c '
-import re, sys
-for line in sys.stdin:
-    m = re.match(r"\"QuietUninstallString\"=\"(.*)\"\s*$", line)
-    if m:
-        print(re.sub(r"\\(.)", r"\1", m.group(1)))'
-}
-# Everything of an install is there: its files (unchanged since $1), the uninstall entry
-# and the Start-menu entry.
+# Runs a command line as Windows runs a registered one: cmd takes it whole from the environment.
+run_registered() { VETTORA_COMMAND=$1 wine cmd /c '%VETTORA_COMMAND%' > /dev/null 2>&1; }
+# The installed files (unchanged since $1), the uninstall entry and the Start-menu entry are there.
 still_installed() {
-    [ "$(file_states "$installed")" = "$1" ] || fail "the installed files changed"
+    [ "$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)" = "$1" ] || fail "the installed files changed"
     wine reg query "$uninstall_key" > /dev/null 2>&1 || fail "the uninstall entry went"
     [ -f "$shortcut" ] || fail "the Start-menu entry went"
 }
@@ -179,12 +162,15 @@ total_in_red calorie-calculator-120dpi
 copy_all_and_compare "$page" "$(at 104)" "$(at 499)" $'共摄入：464.8 大卡\n总消耗 = 活动消耗 + 基础代谢率'
 
 step "while it runs, the registered quiet uninstall and a silent install change nothing and end with an error"
-before=$(file_states "$installed")
-# In place (_?=), so that the exit code is the uninstaller's own and not that of a copy
-# of it started from the temporary folder.
-[ "$(quiet_uninstall)" = '"C:\Program Files\维托拉 工具\uninstall.exe" /S _?=C:\Program Files\维托拉 工具' ] \
-    || fail "the quiet uninstall command is '$(quiet_uninstall)'"
-run_registered "$(quiet_uninstall)" && fail "the quiet uninstall did not refuse"
+before=$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)
+# In place (_?=), so that the exit code is the uninstaller's own and not that of a copy of
+# it started from the temporary folder. Exported, as reg query prints Chinese in the console's code page.
+quiet='"C:\Program Files\维托拉 工具\uninstall.exe" /S _?=C:\Program Files\维托拉 工具'
+wine reg export "$uninstall_key" "Z:$(printf '%s' "$work/entry.reg" | tr / '\\')" /y > /dev/null 2>&1
+iconv -f UTF-16 -t UTF-8 "$work/entry.reg" \
+    | grep -F '"QuietUninstallString"="\"C:\\Program Files\\维托拉 工具\\uninstall.exe\" /S _?=C:\\Program Files\\维托拉 工具"' > /dev/null \
+    || fail "the quiet uninstall command is not $quiet"
+run_registered "$quiet" && fail "the quiet uninstall did not refuse"
 install 'C:\Program Files\维托拉 工具' && fail "the installer did not refuse"
 still_installed "$before"
 
@@ -202,54 +188,26 @@ install 'C:\Program Files\维托拉 工具' || fail "the installer did not insta
 [ "$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | grep -c -i vettora)" = 1 ] \
     || fail "not one entry in the installed programs"
 
-step "the uninstaller looks again when 卸载 is pressed: a Vettora started on its confirmation page keeps everything"
-before=$(file_states "$installed")
-# In place, shown: its exit code comes back when it ends.
-( status=0
-  run_registered '"C:\Program Files\维托拉 工具\uninstall.exe" _?=C:\Program Files\维托拉 工具' || status=$?
-  echo "$status" > "$work/uninstaller-status" ) &
+step "the uninstaller looks again at 卸载: a Vettora started while it showed its first page keeps everything"
+before=$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)
+run_registered '"C:\Program Files\维托拉 工具\uninstall.exe" _?=C:\Program Files\维托拉 工具' &
+uninstaller_pid=$!
 uninstaller=$(window '^Vettora 卸载 ?$')
-pause 1
 start "$installed/vettora.exe"
 main=$(window "$launcher")
-pause 1
 xdotool windowactivate --sync "$uninstaller" key Return  # 卸载(U), the page's default button
-for _ in $(seq 50); do
-    [ "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | wc -l)" = 2 ] && break
-    sleep 0.2
-done
-[ "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | wc -l)" = 2 ] || fail "the uninstaller did not ask to close Vettora"
+for _ in $(seq 50); do [ "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | wc -l)" = 2 ] && break; sleep 0.2; done
 still_installed "$before"
-xdotool key Escape  # 取消
-for _ in $(seq 50); do [ -s "$work/uninstaller-status" ] && break; sleep 0.2; done
-[ "$(cat "$work/uninstaller-status" 2>/dev/null)" = 2 ] \
-    || fail "the uninstaller ended with '$(cat "$work/uninstaller-status" 2>/dev/null)', not 2"
+xdotool key Escape  # 取消, on its question to close Vettora
+status=0; wait "$uninstaller_pid" || status=$?
+[ "$status" = 2 ] || fail "the uninstaller ended with $status, not 2"
 still_installed "$before"
 "$close_window" "$main"
 ended_well "$pid"
 pid=
 
-step "a file the uninstaller cannot remove stops it: exit code 2, and it, its entry and the Start-menu entry stay"
-# A command reading the food list holds it open, as a running program holds its files (by
-# its name in the folder, where cmd runs: a quoted path would not reach cmd whole).
-rm -f "$drive_c/held"
-( cd "$installed/Data" && wine cmd /c 'echo held> C:\held & ping -n 30 127.0.0.1 > nul < FoodData.mdb' ) > /dev/null 2>&1 &
-holder=$!
-for _ in $(seq 50); do [ -e "$drive_c/held" ] && break; sleep 0.2; done
-[ -e "$drive_c/held" ] || fail "the command that holds the food list did not start"
-pause 1  # from the line before to the one that opens the file
-status=0
-run_registered "$(quiet_uninstall)" || status=$?
-[ "$status" = 2 ] || fail "the quiet uninstall ended with $status, not 2, with a file it could not remove"
-[ -f "$installed/Data/FoodData.mdb" ] && [ -f "$installed/uninstall.exe" ] || fail "the uninstaller did not keep the held file and itself"
-wine reg query "$uninstall_key" > /dev/null 2>&1 || fail "the uninstall entry went"
-[ -f "$shortcut" ] || fail "the Start-menu entry went"
-wine taskkill /F /IM ping.exe > /dev/null 2>&1 || true
-wait "$holder" 2>/dev/null || true
-
-step "uninstaller: the registered quiet uninstall ends with 0, and only the file it runs from stays"
-run_registered "$(quiet_uninstall)" || fail "the quiet uninstall ended with an error"
-# Run in place, it cannot remove the file it runs from.
+step "uninstaller: the registered quiet uninstall ends with 0, and only the file it runs from is left"
+run_registered "$quiet" || fail "the quiet uninstall ended with an error"
 [ "$(files "$installed")" = ./uninstall.exe ] || fail "the uninstaller left $(files "$installed" | tr '\n' ' ')"
 [ -e "$shortcut" ] && fail "the Start-menu entry is still there"
 wine reg query "$uninstall_key" > /dev/null 2>&1 && fail "the uninstall entry is still there"
