@@ -8,6 +8,8 @@
 PRESET   := default
 RUNS     := 10
 MEMORY_ROUNDS :=
+PAGE_ROUNDS := 100
+PAGE_LIMIT_KIB := 300
 FUZZ_SECONDS := 60
 TEST_FUZZ_SECONDS := 15
 FUZZ_HARNESSES :=
@@ -55,10 +57,12 @@ test-windows: build
 
 # Start-up time and memory of the program against its baselines, under Xvfb and in a
 # D-Bus session of its own, as on a desktop. The benchmark is the advert server itself,
-# through a proxy on the loopback address.
+# through a proxy on the loopback address. Then each page opened and closed PAGE_ROUNDS
+# times: the heap may not grow by more than PAGE_LIMIT_KIB a page.
 bench: build
 	QTWEBENGINE_DISABLE_SANDBOX=1 dbus-run-session -- $(XVFB) \
 	  ./build/bench/startup_bench ./build/vettora ./build/bench/bare_window ./build/bench/web_window $(RUNS) $(MEMORY_ROUNDS)
+	$(XVFB) ./build/page_memory $(PAGE_ROUNDS) $(PAGE_LIMIT_KIB)
 
 # Two builds' first paint side by side, alternately, RUNS_AGAINST times: BEFORE is an
 # earlier build/vettora kept beside it in build/ (it finds its data there), e.g.
@@ -71,14 +75,19 @@ bench-against: build
 	  ./build/bench/startup_bench --against $(BEFORE) ./build/vettora ./build/bench/bare_window $(RUNS_AGAINST)
 
 # The Windows leg: the Windows program and a bare window built the same way, under Wine
-# (first paint and memory). The Wine server runs throughout, so that no start pays for it.
+# (first paint and memory), then the pages opened and closed as above, under a window
+# manager (without one, Wine waits two seconds for each window it hides). The Wine server
+# runs throughout, so that no start pays for it.
 bench-windows: build
 	packaging/windows/build.sh program
 	$(XVFB) sh -c 'packaging/windows/wine-run.sh wineboot -i; \
 	  WINEPREFIX=$(CURDIR)/build-windows/wine wineserver -p; \
 	  ./build/bench/startup_bench --windows packaging/windows/wine-run.sh \
 	    build-windows/vettora.exe build-windows/bare_window.exe $(RUNS); \
-	  status=$$?; WINEPREFIX=$(CURDIR)/build-windows/wine wineserver -k; exit $$status'
+	  status=$$?; \
+	  openbox >/dev/null 2>&1 & wm=$$!; \
+	  packaging/windows/wine-run.sh build-windows/page_memory.exe $(PAGE_ROUNDS) $(PAGE_LIMIT_KIB) || status=1; \
+	  kill $$wm; WINEPREFIX=$(CURDIR)/build-windows/wine wineserver -k; exit $$status'
 
 # The Debian package, in build/.
 package: build

@@ -15,6 +15,7 @@
 #include "startup_log.h"
 #include "update_check.h"
 #include "widget_triggers.h"
+#include "window_frame.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -42,6 +43,7 @@ Form_Main::Form_Main() : m_预绘(磁贴文字())
     setObjectName(QStringLiteral("Form_Main"));
     setWindowTitle(QString::fromUtf16(标题));
     setFixedSize(854, 560);
+    固定窗口框(*this);
     界面外观::固定(*this);
 
     m_广告 = new 广告条(this);

@@ -143,9 +143,11 @@ Form_卡路里计算器::Form_卡路里计算器(std::function<void()> 关闭后
 
     connect(m_列表, &QTreeWidget::itemDoubleClicked, this, [this] { 方法_卡路里计算器::添加食物(m_页面); });
     connect(m_树, &QTreeWidget::itemDoubleClicked, this, [this] { 方法_卡路里计算器::删除食物(m_页面); });
-    // Enter does what a double-click does, so the page works from the keyboard.
+    // Enter does what a double-click does, so the page works from the keyboard; in the
+    // meals, so does Delete, the key people press first to take something out.
     回车时(m_列表, [this] { 方法_卡路里计算器::添加食物(m_页面); });
     回车时(m_树, [this] { 方法_卡路里计算器::删除食物(m_页面); });
+    删除键时(m_树, [this] { 方法_卡路里计算器::删除食物(m_页面); });
 }
 
 Form_卡路里计算器::~Form_卡路里计算器() = default;

@@ -10,7 +10,7 @@ class 结果框控件;
 
 // Form_卡路里计算器: the meals of the day on the left, the food list on the right and
 // the day's total below the meals. Double-click (or Enter) on a food adds it to the
-// selected meal; on a food in a meal, takes it out again.
+// selected meal; on a food in a meal (or Delete there), takes it out again.
 class Form_卡路里计算器 final : public 页面窗口 {
 public:
     explicit Form_卡路里计算器(std::function<void()> 关闭后);

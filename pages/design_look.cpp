@@ -7,11 +7,50 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 
+#include <QMenu>
 #include <QWidget>
+
+#include <algorithm>
+#include <deque>
+#include <optional>
 
 namespace 界面外观 {
 
 namespace {
+
+// Fusion keeps what it draws of a button, a header section or an arrow in Qt's pixmap
+// cache, under a key made with the palette's cache key. Qt gives every widget a palette of
+// its own key, also where the colours are the same, so each page opened drew and kept its
+// buttons and arrows anew, until the cache was full. Fusion is handed, for the time of
+// one drawing, the first palette of the same colours it was given, and finds its pictures
+// again. The option is the caller's: its own palette is put back afterwards.
+class 同色调色板 {
+public:
+    同色调色板(const QStyleOption* 选项, std::deque<QPalette>& 已见) : m_选项(const_cast<QStyleOption*>(选项))
+    {
+        if (!m_选项) return;
+        auto 同色 = std::find(已见.begin(), 已见.end(), m_选项->palette);
+        if (同色 == 已见.end()) {
+            if (已见.size() == 最多) 已见.pop_front();
+            已见.push_back(m_选项->palette);
+            return;
+        }
+        m_原有 = m_选项->palette;
+        m_选项->palette = *同色;
+        m_选项->palette.setCurrentColorGroup(m_原有->currentColorGroup());
+    }
+    ~同色调色板()
+    {
+        if (m_原有) m_选项->palette = *m_原有;
+    }
+    同色调色板(const 同色调色板&) = delete;
+    同色调色板& operator=(const 同色调色板&) = delete;
+
+private:
+    static constexpr std::size_t 最多 = 32;  // the windows have a handful of colour sets
+    QStyleOption* m_选项;
+    std::optional<QPalette> m_原有;
+};
 
 class 程序风格 final : public QProxyStyle {
 public:
@@ -20,6 +59,7 @@ public:
     void drawPrimitive(PrimitiveElement 元素, const QStyleOption* 选项, QPainter* 画笔,
                        const QWidget* 控件) const override
     {
+        同色调色板 同色(选项, m_已见调色板);
         // The plain frame of the tree and the list, in Fusion's colour for it.
         if (元素 == PE_Frame && !(控件 && 控件->inherits("QComboBoxPrivateContainer"))) {
             画框线(*画笔, 选项->rect, 选项->palette.window().color().darker(140).lighter(108));
@@ -30,6 +70,7 @@ public:
 
     void drawControl(ControlElement 元素, const QStyleOption* 选项, QPainter* 画笔, const QWidget* 控件) const override
     {
+        同色调色板 同色(选项, m_已见调色板);
         QProxyStyle::drawControl(元素, 选项, 画笔, 控件);
         // Fusion draws a page's default button ("计算") and a focused one alike: the focus
         // gets the dotted frame that buttons show on the system's dialogs too.
@@ -40,6 +81,16 @@ public:
             画笔->restore();
         }
     }
+
+    void drawComplexControl(ComplexControl 元素, const QStyleOptionComplex* 选项, QPainter* 画笔,
+                            const QWidget* 控件) const override
+    {
+        同色调色板 同色(选项, m_已见调色板);
+        QProxyStyle::drawComplexControl(元素, 选项, 画笔, 控件);
+    }
+
+private:
+    mutable std::deque<QPalette> m_已见调色板;
 };
 
 }  // namespace
@@ -88,6 +139,12 @@ void 固定(QWidget& 窗口)
 {
     窗口.setPalette(浅色调色板());
     窗口.setFont(界面字体::宋体(9));
+}
+
+void 固定菜单(QMenu& 菜单)
+{
+    菜单.setPalette(浅色调色板());
+    菜单.setFont(界面字体::菜单字体());
 }
 
 }  // namespace 界面外观

@@ -2,6 +2,7 @@
 
 #include <QPalette>
 
+class QMenu;
 class QStyle;
 class QWidget;
 
@@ -17,7 +18,11 @@ QPalette 浅色调色板();
 // Fusion, whose frames keep all four lines at every screen scale.
 QStyle* 新风格();
 
-// Gives a window (or popup) the design's palette and its default font, "宋体" 9 point.
+// Gives a window the design's palette and its default font, "宋体" 9 point.
 void 固定(QWidget& 窗口);
+
+// Gives a popup menu the design's palette, its items #404040 and disabled ones grey,
+// and the menu font.
+void 固定菜单(QMenu& 菜单);
 
 }  // namespace 界面外观

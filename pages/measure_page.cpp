@@ -98,7 +98,10 @@ void 测量页面::建立底部()
             m_性别[i]->setObjectName(QStringLiteral("Option_性别_%1").arg(i));
             m_性别[i]->setAccessibleName(名称[i]);
             m_性别[i]->setGeometry(90 + 36 * i, 57, 35, 19);
-            m_性别[i]->setAutoFillBackground(true);  // white, as the window's palette has it
+            // White boxes on the body panel's green: a button fills with its Button colour
+            // (the design's grey) unless told to take the window's white.
+            m_性别[i]->setBackgroundRole(QPalette::Window);
+            m_性别[i]->setAutoFillBackground(true);
             组->addButton(m_性别[i], i);
         }
         // One stop of the Tab key, on the checked option, as option buttons are in a

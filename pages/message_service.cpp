@@ -1,5 +1,7 @@
 #include "message_service.h"
 
+#include "window_frame.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -13,6 +15,9 @@ public:
         QMessageBox 框(QMessageBox::NoIcon, QStringLiteral("Vettora"), 消息, QMessageBox::Ok,
                        QApplication::activeWindow());
         框.setWindowModality(Qt::ApplicationModal);
+        // Its size is its text's. After the modality, which makes it a plain dialog again
+        // (on Windows one with a resizing border).
+        固定窗口框(框, Qt::Dialog);
         框.exec();
     }
 };

@@ -1,6 +1,7 @@
 #include "page_window.h"
 
 #include "design_look.h"
+#include "window_frame.h"
 
 #include <QCloseEvent>
 #include <QApplication>
@@ -11,6 +12,7 @@
 页面窗口::页面窗口(std::function<void()> 关闭后) : m_关闭后(std::move(关闭后))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    固定窗口框(*this);
     界面外观::固定(*this);
     // Esc closes the page as the window's close button does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);

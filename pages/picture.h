@@ -25,5 +25,7 @@ private:
     std::unique_ptr<内部> m_内部;
 };
 
-// The program's icon, for its windows.
-QIcon 程序图标();
+// The program's icon, for its windows: one icon for all of them, as Qt keeps the title
+// bar's pictures of an icon in its pixmap cache under that icon's own key, and an icon made
+// for each page left them there for every page opened.
+const QIcon& 程序图标();

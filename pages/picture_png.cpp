@@ -51,9 +51,12 @@ void 图片::绘制(QPainter& 画笔, const QRectF& 区域) const
     画笔.drawPixmap(区域.topLeft(), m_内部->缓存);
 }
 
-QIcon 程序图标()
+const QIcon& 程序图标()
 {
-    QIcon 图标;
-    for (int 边 : {16, 24, 32, 48, 64, 128, 256}) 图标.addFile(QStringLiteral(":/assets/vettora-%1.png").arg(边));
+    static const QIcon 图标 = [] {
+        QIcon 图;
+        for (int 边 : {16, 24, 32, 48, 64, 128, 256}) 图.addFile(QStringLiteral(":/assets/vettora-%1.png").arg(边));
+        return 图;
+    }();
     return 图标;
 }

@@ -19,7 +19,8 @@ void 图片::绘制(QPainter& 画笔, const QRectF& 区域) const
     m_内部->渲染.render(&画笔, 区域);
 }
 
-QIcon 程序图标()
+const QIcon& 程序图标()
 {
-    return QIcon(QStringLiteral(":/assets/vettora.svg"));
+    static const QIcon 图标(QStringLiteral(":/assets/vettora.svg"));
+    return 图标;
 }

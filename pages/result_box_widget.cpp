@@ -29,7 +29,7 @@
     setPalette(调色板);
 
     m_菜单->setObjectName(QStringLiteral("Pop_TextBox"));
-    界面外观::固定(*m_菜单);
+    界面外观::固定菜单(*m_菜单);
     QAction* 复制选中 = m_菜单->addAction(QStringLiteral(u"复制选中[&C]"));
     复制选中->setObjectName(QStringLiteral("Pop_TextBox_CopyInfo"));
     QAction* 复制全部 = m_菜单->addAction(QStringLiteral(u"复制全部[&A]"));
@@ -47,6 +47,12 @@
         自定义方法::复制全部信息(m_操作, 板, 消息服务::当前());
     });
     connect(清除, &QAction::triggered, this, [this] { 界面优化动作::清除信息(m_操作); });
+    // Each time it opens, by the mouse or the keyboard: a copy command with nothing to
+    // copy is shown disabled, as Copy is in every program without a selection.
+    connect(m_菜单, &QMenu::aboutToShow, this, [this, 复制选中, 复制全部] {
+        复制选中->setEnabled(自定义方法::可复制选中(m_操作));
+        复制全部->setEnabled(自定义方法::可复制全部(m_操作));
+    });
 }
 
 void 结果框控件::mousePressEvent(QMouseEvent* 事件)

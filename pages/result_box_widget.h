@@ -10,6 +10,7 @@ class QAction;
 // RichTextBox_结果 with its popup menu Pop_TextBox: read-only, selectable, in a font
 // in which a CJK character is two ASCII characters wide. The right button alone opens
 // the menu, and no other button does; from the keyboard, the menu key and Shift+F10.
+// Its copy commands are enabled only while there is something to copy.
 class 结果框控件 final : public QTextEdit {
 public:
     explicit 结果框控件(QWidget* 父);

@@ -51,3 +51,13 @@ void 回车时(QWidget* 控件, std::function<void()> 动作)
         },
         std::move(动作));
 }
+
+void 删除键时(QWidget* 控件, std::function<void()> 动作)
+{
+    new 触发(
+        控件,
+        [](const QEvent& 事件) {
+            return 事件.type() == QEvent::KeyPress && static_cast<const QKeyEvent&>(事件).key() == Qt::Key_Delete;
+        },
+        std::move(动作));
+}

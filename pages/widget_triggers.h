@@ -12,3 +12,6 @@ void 左键按下时(QWidget* 控件, std::function<void()> 动作);
 
 // Enter or Return.
 void 回车时(QWidget* 控件, std::function<void()> 动作);
+
+// Delete.
+void 删除键时(QWidget* 控件, std::function<void()> 动作);

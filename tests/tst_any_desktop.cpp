@@ -112,6 +112,9 @@ void AnyDesktopTest::designHoldsUnderADarkPaletteAndALargeFont()
             QCOMPARE(QColor(画面.pixel(框->width() - 4, 框->height() / 2)), QColor(Qt::white));
             QCOMPARE(框->palette().color(QPalette::Text), QColor(0x40, 0x40, 0x40));
         }
+        for (QRadioButton* 选项 : 窗->findChildren<QRadioButton*>()) {  // white, at its right edge beyond the text
+            QCOMPARE(QColor(选项->grab().toImage().pixel(选项->width() - 1, 1)), QColor(Qt::white));
+        }
         for (结果框控件* 框 : 窗->findChildren<结果框控件*>()) {
             QCOMPARE(框->palette().color(QPalette::Base), QColor(Qt::white));
             QCOMPARE(框->palette().color(QPalette::Text), QColor(0x40, 0x40, 0x40));

@@ -139,6 +139,14 @@ void CaloriePageTest::enterAddsAndRemoves()
     QTest::keyClick(树, Qt::Key_Return);
     QCOMPARE(餐(u"早餐"_qs)->childCount(), 0);
     QCOMPARE(第一行(), u"共摄入：0 大卡"_qs);
+
+    单击(树, 餐(u"早餐"_qs));  // Delete too, on a food and not on a meal
+    QTest::keyClick(列表, Qt::Key_Return);
+    QTest::keyClick(树, Qt::Key_Delete);
+    QCOMPARE(餐(u"早餐"_qs)->childCount(), 1);
+    单击(树, 餐(u"早餐"_qs)->child(0));
+    QTest::keyClick(树, Qt::Key_Delete);
+    QCOMPARE(餐(u"早餐"_qs)->childCount(), 0);
 }
 
 void CaloriePageTest::emptyRowAddsNothing()

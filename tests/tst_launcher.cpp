@@ -51,6 +51,8 @@ void LauncherTest::launcherLayout()
 {
     QCOMPARE(m_启动窗口->windowTitle(), QStringLiteral("Vettora Ver.3.0.0.0"));
     QCOMPARE(m_启动窗口->size(), QSize(854, 560));
+    QCOMPARE(m_启动窗口->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+             Qt::MSWindowsFixedSizeDialogHint);  // a fixed layout: no maximize, no resizing border
     QCOMPARE(m_启动窗口->findChild<QWidget*>("WebBrowser_AD")->geometry(), QRect(-2, 0, 857, 95));
     QCOMPARE(m_启动窗口->findChild<QWidget*>(u"Picture_底部背景"_qs)->geometry(), QRect(0, 96, 854, 463));
     const QPoint 位置[7] = {{498, 64}, {14, 202}, {566, 326}, {290, 202}, {566, 202}, {14, 326}, {290, 326}};
@@ -88,6 +90,8 @@ void LauncherTest::tileOpensItsPage()
     QVERIFY(页->isVisible());
     QCOMPARE(页->windowTitle(), caption);
     QVERIFY(!页->parentWidget());
+    QCOMPARE(页->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+             Qt::MSWindowsFixedSizeDialogHint);
     QVERIFY(!m_启动窗口->isVisible());
 }
 

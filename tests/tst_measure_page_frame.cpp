@@ -31,6 +31,8 @@ private slots:
     void menuOnlyOnRightButton_data();
     void menuOnlyOnRightButton();
     void copySelectedAndClear();
+    void menuOffersWhatItCanCopy_data();
+    void menuOffersWhatItCanCopy();
     void tabOrderFollowsInputRow();
     void resultFontLinesUpTheTable();
 
@@ -157,9 +159,8 @@ void MeasurePageFrameTest::copySelectedAndClear()
     };
 
     QGuiApplication::clipboard()->setText("old");
-    动作("Pop_TextBox_CopyInfo")->trigger();  // nothing selected: an empty text, and still the message
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-    QCOMPARE(m_消息.消息表, QStringList{u"已成功复制选中信息！"_qs});
+    动作("Pop_TextBox_CopyInfo")->trigger();  // nothing selected: the clipboard as it was, no message
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("old"));
 
     选择(页->结果框()->操作(), 10, 4);
     动作("Pop_TextBox_CopyInfo")->trigger();
@@ -168,7 +169,43 @@ void MeasurePageFrameTest::copySelectedAndClear()
     动作("Pop_TextBox_Clear")->trigger();
     QCOMPARE(页->结果框()->toPlainText(), QString());
     QCOMPARE(页->输入框(2)->text(), QStringLiteral("65"));
-    QCOMPARE(m_消息.消息表.size(), 2);
+    动作("Pop_TextBox_CopyAll")->trigger();  // an empty box: nothing to copy
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1602"));
+    QCOMPARE(m_消息.消息表, QStringList{u"已成功复制选中信息！"_qs});
+}
+
+void MeasurePageFrameTest::menuOffersWhatItCanCopy_data()
+{
+    QTest::addColumn<QString>("box");  // empty, result, selection (of the result), cleared (after a selection)
+    QTest::addColumn<QString>("openedBy");
+    QTest::addColumn<bool>("copySelected");
+    QTest::addColumn<bool>("copyAll");
+    QTest::newRow("empty, mouse") << "empty" << "mouse" << false << false;
+    QTest::newRow("result, Shift+F10") << "result" << "Shift+F10" << false << true;
+    QTest::newRow("selection, Shift+F10") << "selection" << "Shift+F10" << true << true;
+    QTest::newRow("cleared, Shift+F10") << "cleared" << "Shift+F10" << false << false;
+}
+
+// Each time the menu opens, a copy command with nothing to copy is disabled; 清除信息 never is.
+void MeasurePageFrameTest::menuOffersWhatItCanCopy()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, openedBy);
+    测量页面* 页 = 打开测量页(6);
+    QVERIFY(页);
+    结果框控件* 框 = 页->结果框();
+    auto 动作 = [框](const char* 名) { return 框->菜单()->findChild<QAction*>(QLatin1String(名)); };
+    if (box != "empty") QTest::keyClicks(页->输入框(0), "30\r");
+    if (box == "selection" || box == "cleared") 选择(框->操作(), 0, 4);
+    if (box == "cleared") 动作("Pop_TextBox_Clear")->trigger();
+    if (openedBy == "mouse") QTest::mousePress(框->viewport(), Qt::RightButton, {}, QPoint(30, 30));
+    else QTest::keyClick(框, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(框->菜单()->isVisible());
+    QTEST(动作("Pop_TextBox_CopyInfo")->isEnabled(), "copySelected");
+    QTEST(动作("Pop_TextBox_CopyAll")->isEnabled(), "copyAll");
+    QVERIFY(动作("Pop_TextBox_Clear")->isEnabled());
+    框->菜单()->hide();
+    if (openedBy == "mouse") QTest::mouseRelease(框->viewport(), Qt::RightButton, {}, QPoint(30, 30));
 }
 
 void MeasurePageFrameTest::tabOrderFollowsInputRow()

@@ -129,17 +129,35 @@ Section "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vettora.exe,0"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    ; In place (_?=, raw and last), so that whoever runs it waits for it and gets its exit code,
+    ; not that of the copy it would otherwise start from the temporary folder and not wait for.
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S _?=$INSTDIR'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; The program's files go first, vettora.exe before all: while a copy of the program runs,
+; its file cannot be removed, and then nothing is. A file that stays keeps the uninstaller,
+; its entry in the installed programs and the Start-menu entry, so that it can be run again.
 Section "Uninstall"
+    Call un.WaitUntilClosed  ; it may have been started while the confirmation page was open
+    ClearErrors
+    Delete "$INSTDIR\vettora.exe"
+    IfErrors kept
 !include "${UNINSTALL_LIST}"
+    IfErrors kept
+    ; Run in place (_?=), the uninstaller cannot remove its own file, which it runs from; it
+    ; stays alone in the folder. Marked for removal at the next restart it would take with it
+    ; the uninstaller of an install made into the same folder before then.
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    Return
+  kept:
+    MessageBox MB_OK|MB_ICONSTOP "有些文件正被使用，无法删除，${PRODUCT} 没有卸载完。$\r$\n$\r$\n请关闭使用它们的程序（如 ${PRODUCT}）后再次卸载；卸载程序和“程序和功能”中的 ${PRODUCT} 都已保留。" /SD IDOK
+    SetErrorLevel 2
+    Abort
 SectionEnd

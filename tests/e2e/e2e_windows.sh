@@ -141,6 +141,14 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vettora'
 shortcut="$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Vettora.lnk"
 # The files under a folder of the prefix, as a sorted list of relative paths.
 files() { (cd "$1" && find . -type f | sort); }
+# Runs a command line as Windows runs a registered one: cmd takes it whole from the environment.
+run_registered() { VETTORA_COMMAND=$1 wine cmd /c '%VETTORA_COMMAND%' > /dev/null 2>&1; }
+# The installed files (unchanged since $1), the uninstall entry and the Start-menu entry are there.
+still_installed() {
+    [ "$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)" = "$1" ] || fail "the installed files changed"
+    wine reg query "$uninstall_key" > /dev/null 2>&1 || fail "the uninstall entry went"
+    [ -f "$shortcut" ] || fail "the Start-menu entry went"
+}
 
 step "installer, default folder: Program Files\\Vettora, with its Start-menu entry and uninstall entry"
 install
@@ -177,16 +185,18 @@ frame_whole calorie-calculator-120dpi C5C5C5 240 2 429 525  # the food list
 total_in_red calorie-calculator-120dpi
 copy_all_and_compare "$page" "$(at 104)" "$(at 499)" $'共摄入：464.8 大卡\n总消耗 = 活动消耗 + 基础代谢率'
 
-step "while it runs, a silent uninstall and a silent install change nothing and end with an error"
+step "while it runs, the registered quiet uninstall and a silent install change nothing and end with an error"
 before=$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)
-# In place (_?=, raw, so through cmd), so that the exit code is the uninstaller's own and
-# not that of the copy it would start from the temporary folder.
-wine cmd /c 'cd /d C:\Program Files\维托拉 工具 && uninstall.exe /S _?=C:\Program Files\维托拉 工具' > /dev/null 2>&1 \
-    && fail "the uninstaller did not refuse"
+# In place (_?=), so that the exit code is the uninstaller's own and not that of a copy of
+# it started from the temporary folder. Exported, as reg query prints Chinese in the console's code page.
+quiet='"C:\Program Files\维托拉 工具\uninstall.exe" /S _?=C:\Program Files\维托拉 工具'
+wine reg export "$uninstall_key" "Z:$(printf '%s' "$work/entry.reg" | tr / '\\')" /y > /dev/null 2>&1
+iconv -f UTF-16 -t UTF-8 "$work/entry.reg" \
+    | grep -F '"QuietUninstallString"="\"C:\\Program Files\\维托拉 工具\\uninstall.exe\" /S _?=C:\\Program Files\\维托拉 工具"' > /dev/null \
+    || fail "the quiet uninstall command is not $quiet"
+run_registered "$quiet" && fail "the quiet uninstall did not refuse"
 install 'C:\Program Files\维托拉 工具' && fail "the installer did not refuse"
-[ "$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)" = "$before" ] || fail "the installed files changed"
-wine reg query "$uninstall_key" > /dev/null 2>&1 || fail "the uninstall entry went"
-[ -f "$shortcut" ] || fail "the Start-menu entry went"
+still_installed "$before"
 
 "$close_window" "$page"
 pause 1
@@ -202,13 +212,28 @@ install 'C:\Program Files\维托拉 工具' || fail "the installer did not insta
 [ "$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null | grep -c -i vettora)" = 1 ] \
     || fail "not one entry in the installed programs"
 
-step "uninstaller: nothing of ours is left"
-wine "$installed/uninstall.exe" /S
-# The uninstaller runs on from a copy of itself and takes the Start-menu entry after the folder.
-for _ in $(seq 50); do [ -e "$installed" ] || [ -e "$shortcut" ] || break; sleep 0.2; done
-[ -e "$installed" ] && fail "the uninstaller left $(files "$installed" | tr '\n' ' ')"
+step "the uninstaller looks again at 卸载: a Vettora started while it showed its first page keeps everything"
+before=$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)
+run_registered '"C:\Program Files\维托拉 工具\uninstall.exe" _?=C:\Program Files\维托拉 工具' &
+uninstaller_pid=$!
+uninstaller=$(window '^Vettora 卸载 ?$')
+start "$installed/vettora.exe"
+main=$(window "$launcher")
+xdotool windowactivate --sync "$uninstaller" key Return  # 卸载(U), the page's default button
+for _ in $(seq 50); do [ "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | wc -l)" = 2 ] && break; sleep 0.2; done
+still_installed "$before"
+xdotool key Escape  # 取消, on its question to close Vettora
+status=0; wait "$uninstaller_pid" || status=$?
+[ "$status" = 2 ] || fail "the uninstaller ended with $status, not 2"
+still_installed "$before"
+"$close_window" "$main"
+ended_well "$pid"
+pid=
+
+step "uninstaller: the registered quiet uninstall ends with 0, and only the file it runs from is left"
+run_registered "$quiet" || fail "the quiet uninstall ended with an error"
+[ "$(files "$installed")" = ./uninstall.exe ] || fail "the uninstaller left $(files "$installed" | tr '\n' ' ')"
 [ -e "$shortcut" ] && fail "the Start-menu entry is still there"
-for _ in $(seq 10); do wine reg query "$uninstall_key" > /dev/null 2>&1 || break; sleep 0.2; done
 wine reg query "$uninstall_key" > /dev/null 2>&1 && fail "the uninstall entry is still there"
 
 echo "Windows end-to-end test passed in $(( $(date +%s) - started )) s"
