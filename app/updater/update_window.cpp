@@ -5,6 +5,7 @@
 #include "picture.h"
 #include "program_fonts.h"
 #include "update_log.h"
+#include "window_frame.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -35,9 +36,7 @@ QPushButton* 按钮(const QString& 文字, const std::function<void()>& 动作)
     setWindowTitle(QStringLiteral(u"Vettora 更新"));
     setWindowIcon(程序图标());
     界面外观::固定(*this);
-    // A fixed layout: closing and minimizing, nothing else.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    固定窗口框(*this);
 
     m_标题 = new QLabel(this);
     m_标题->setFont(界面字体::宋体(10.5, true));

@@ -218,7 +218,7 @@ run_registered '"C:\Program Files\维托拉 工具\uninstall.exe" _?=C:\Program 
 uninstaller_pid=$!
 uninstaller=$(window '^Vettora 卸载 ?$')
 start "$installed/vettora.exe"
-main=$(window "$launcher")
+main=$(window "$launcher_title")
 xdotool windowactivate --sync "$uninstaller" key Return  # 卸载(U), the page's default button
 for _ in $(seq 50); do [ "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | wc -l)" = 2 ] && break; sleep 0.2; done
 still_installed "$before"
