@@ -24,7 +24,7 @@
 //        startup_bench --windows LAUNCHER PROGRAM.exe BARE_WINDOW.exe [RUNS]
 //        startup_bench --against BEFORE PROGRAM BARE_WINDOW [RUNS]
 
-#include "process_measures.h"
+#include "process_measures_linux.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -55,9 +55,10 @@ struct 页面条目 {
     std::optional<测量页> 测量 = std::nullopt;  // the six measure pages
 };
 
-// The tile index is what opens a page, whatever the tile's place on the screen.
+// The pages by their tile index, which is what opens a page, whatever the tile's place on
+// the screen; 页数 is their count. The page table is made in this order.
 namespace 页 {
-enum 索引 : int { 一分钟彻底了解自己, 卡路里计算器, 身体质量指数, 标准体重计算, 基础代谢计算, 健康体重范围, 燃脂运动计算 };
+enum 索引 : int { 一分钟彻底了解自己, 卡路里计算器, 身体质量指数, 标准体重计算, 基础代谢计算, 健康体重范围, 燃脂运动计算, 页数 };
 }
 
-const std::array<页面条目, 7>& 页面表();
+const std::array<页面条目, 页::页数>& 页面表();

@@ -12,7 +12,7 @@ namespace 方法_Form_Main {
 namespace {
 
 // Each page exists at most once, as long as it is open.
-std::array<QPointer<QWidget>, 7> 页面实例;
+std::array<QPointer<QWidget>, 页::页数> 页面实例;
 
 }  // namespace
 

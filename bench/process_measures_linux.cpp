@@ -1,4 +1,4 @@
-#include "process_measures.h"
+#include "process_measures_linux.h"
 
 #include <QCoreApplication>
 #include <QDir>

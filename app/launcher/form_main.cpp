@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -85,7 +86,8 @@ void Form_Main::建立磁贴(QWidget* 背景)
 
     // The keyboard goes through the tiles in reading order, row by row, and the arrow
     // keys to the tile beside, above or below in the grid.
-    std::array<std::size_t, 7> 次序{0, 1, 2, 3, 4, 5, 6};
+    std::array<std::size_t, 页::页数> 次序;
+    std::iota(次序.begin(), 次序.end(), 0);
     std::sort(次序.begin(), 次序.end(), [&表](std::size_t 甲, std::size_t 乙) {
         return std::pair(表[甲].行, 表[甲].列) < std::pair(表[乙].行, 表[乙].列);
     });

@@ -1,7 +1,7 @@
 #pragma once
 
 // Measuring a started program from outside, for the start-up benchmark: its first paint
-// as it reports it, and its memory some seconds after its start.
+// as it reports it, and its memory some seconds after its start, as Linux tells it (/proc).
 
 #include <QProcess>
 #include <QString>

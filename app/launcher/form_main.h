@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawn_ahead.h"
+#include "page_table.h"
 #include "product_identity.h"
 
 #include <QWidget>
@@ -48,7 +49,7 @@ private:
     bool m_已载入 = false;
     bool m_已居中 = false;
     bool m_已绘制 = false;
-    std::array<磁贴按钮*, 7> m_磁贴{};
+    std::array<磁贴按钮*, 页::页数> m_磁贴{};
     预绘 m_预绘;  // the tiles' texts, drawn while the window is built and shown
     qint16 m_上次磁贴 = 0;  // where the keyboard's focus goes when the launcher shows
 };
