@@ -12,7 +12,10 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The advert server is a proxy of this test's own on the loopback address: the strip
 # shows its page and nothing reaches the network.
-python3 "$(dirname "$0")/advert_proxy.py" "$work/proxy-port" 2> "$work/proxy.log" &
+mkdir "$work/site"
+printf '%s' "<html><body style='margin:0;background:#9c6'><a href='http://www.vettora.cn/' style='display:block;height:95px'></a></body></html>" \
+    > "$work/site/gg.html"
+python3 "$(dirname "$0")/web_server.py" "$work/proxy-port" "$work/site" 2> "$work/proxy.log" &
 proxy_pid=$!
 for _ in $(seq 50); do [ -s "$work/proxy-port" ] && break; sleep 0.1; done
 proxy="http://127.0.0.1:$(cat "$work/proxy-port")"

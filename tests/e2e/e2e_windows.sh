@@ -55,7 +55,7 @@ cp "$build/fake_setup.exe" "$work/site/Vettora-3.0.0.1-setup.exe"
 printf '修正了一些问题。\n' > "$work/notes"
 "$host_build/tools/vettora_make_update_list" sign "$(dirname "$0")/../update/test-key.secret" 3.0.0.1 30 \
     "$work/notes" "$work/site/update.txt" windows-x64="$work/site/Vettora-3.0.0.1-setup.exe" > /dev/null
-python3 "$(dirname "$0")/update_server.py" "$work/port" "$work/site" 2> "$work/server.log" &
+python3 "$(dirname "$0")/web_server.py" "$work/port" "$work/site" 2> "$work/server.log" &
 server=$!
 for _ in $(seq 50); do [ -s "$work/port" ] && break; sleep 0.1; done
 # The desktop's proxy setting, as Windows keeps it: the built-in host leads to that server.

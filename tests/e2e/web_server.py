@@ -1,6 +1,7 @@
-"""The maker's web server for the update end-to-end tests, as an HTTP proxy on the loopback
+"""The maker's web server for the end-to-end tests, as an HTTP proxy on the loopback
 address: a request for any address gets the file of that name in FOLDER (404 when there is
-none). Logs each request's address to standard error. Usage: update_server.py PORT_FILE FOLDER"""
+none), an .html file as a web page. Logs each request's method and address to standard
+error. Usage: web_server.py PORT_FILE FOLDER"""
 import http.server
 import os
 import sys
@@ -10,8 +11,8 @@ FOLDER = sys.argv[2]
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
-    def do_GET(self):
-        sys.stderr.write("GET %s\n" % self.path)
+    def answer(self, body):
+        sys.stderr.write("%s %s\n" % (self.command, self.path))
         sys.stderr.flush()
         name = os.path.basename(urllib.parse.urlsplit(self.path).path)
         path = os.path.join(FOLDER, name)
@@ -21,13 +22,20 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.end_headers()
             return
         with open(path, "rb") as f:
-            body = f.read()
+            content = f.read()
         self.send_response(200)
-        self.send_header("Content-Length", str(len(body)))
+        if name.endswith(".html"):
+            self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(content)))
         self.end_headers()
-        self.wfile.write(body)
+        if body:
+            self.wfile.write(content)
 
-    do_HEAD = do_GET
+    def do_HEAD(self):
+        self.answer(False)
+
+    def do_GET(self):
+        self.answer(True)
 
     def log_message(self, *args):
         pass
