@@ -36,7 +36,7 @@ QByteArray 读钥(const char* 名)
     return 文件.open(QIODevice::ReadOnly) ? QByteArray::fromHex(文件.readAll().trimmed()) : QByteArray();
 }
 
-// A list as the maker writes it, signed with the key of this seed.
+// A list as the maker writes it, signed with the key made from these 32 bytes.
 QByteArray 签名列表(const QByteArray& 正文, const QByteArray& 种子)
 {
     unsigned char 公钥[crypto_sign_PUBLICKEYBYTES], 私钥[crypto_sign_SECRETKEYBYTES], 签名[crypto_sign_BYTES];

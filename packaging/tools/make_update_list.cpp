@@ -1,8 +1,8 @@
 // vettora_make_update_list: the maker's side of updates (make update-list runs it).
 //   new-key SECRET_FILE
-//       makes the maker's key pair: the secret key (its seed, 64 hexadecimal digits) goes
-//       into a new file that only its owner may read; the public key, which a build is given
-//       as VETTORA_UPDATE_KEY, is printed.
+//       makes the maker's key pair: the secret key (the 32 bytes libsodium makes the pair
+//       of, as 64 hexadecimal digits) goes into a new file that only its owner may read; the
+//       public key, which a build is given as VETTORA_UPDATE_KEY, is printed.
 //   sign SECRET_FILE VERSION DAYS NOTES_FILE OUT SYSTEM=FILE...
 //       writes the update list OUT: VERSION, valid for DAYS days from now, the notes of
 //       NOTES_FILE (UTF-8, a line each), and for each SYSTEM (windows-x64, debian-amd64)
