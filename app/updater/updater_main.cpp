@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
 
     // One updater of this user at a time: a later one, of another start of the program while
     // an offer is still open, ends unseen.
-    单实例 只一个(QStringLiteral(VETTORA_INSTANCE_NAME ".updater"));
+    单实例 只一个(QStringLiteral(VETTORA_UPDATER_INSTANCE_NAME));
     if (只一个.检查重复运行()) {
         qCInfo(更新日志, "another updater is at work");
         return 更新流程::完毕;

@@ -20,10 +20,13 @@ RequestExecutionLevel admin
 !searchparse /file "${IDENTITY}" '#define VETTORA_PRODUCT "' PRODUCT '"'
 !searchparse /file "${IDENTITY}" '#define VETTORA_VERSION "' VERSION '"'
 !searchparse /file "${IDENTITY}" '#define VETTORA_INSTANCE_NAME "' INSTANCE_NAME '"'
+!searchparse /file "${IDENTITY}" '#define VETTORA_UPDATER_INSTANCE_NAME "' UPDATER_INSTANCE_NAME '"'
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 ; Every running copy of the program holds this mutex of its Windows session, whatever its
-; version; copies of 3.0.0.0 built before the name was settled hold the second one.
+; version; the updater, which may run on after the program has closed, holds the second;
+; copies of 3.0.0.0 built before the name was settled hold the third.
 !define RUNNING_MUTEX "Local\${INSTANCE_NAME}"
+!define UPDATER_RUNNING_MUTEX "Local\${UPDATER_INSTANCE_NAME}"
 !define EARLIER_RUNNING_MUTEX "Local\${PRODUCT} Ver.3.0.0.0"
 
 Name "${PRODUCT}"
@@ -68,6 +71,9 @@ Function ${un}WaitUntilClosed
         System::Call 'kernel32::CloseHandle(p r0)'
     ${ElseIf} $1 <> 5  ; ERROR_ACCESS_DENIED: there, but another user's
         ${If} $2 == "${RUNNING_MUTEX}"
+            StrCpy $2 "${UPDATER_RUNNING_MUTEX}"
+            Goto look
+        ${ElseIf} $2 == "${UPDATER_RUNNING_MUTEX}"
             StrCpy $2 "${EARLIER_RUNNING_MUTEX}"
             Goto look
         ${EndIf}

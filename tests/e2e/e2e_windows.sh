@@ -205,6 +205,18 @@ for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
 pid=
 scale=1
 
+step "the updater, its offer still open after the program has closed: the quiet uninstall changes nothing"
+cp "$build/tests/update-test-key/Update.dll" "$build/tests/update-test-key/vettora-updater.exe" "$installed/"
+before=$(cd "$installed" && find . -type f -printf '%p %s %T@\n' | sort)
+start "$installed/vettora-updater.exe" http://www.vettora.cn/softs/vettora/update.txt
+update=$(window '^Vettora 更新$')
+run_registered "$quiet" && fail "the quiet uninstall did not refuse"
+still_installed "$before"
+"$close_window" "$update"
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$pid" 2>/dev/null && fail "the updater is still running"
+pid=
+
 step "installing again over it replaces it in place"
 install 'C:\Program Files\维托拉 工具' || fail "the installer did not install over the earlier install"
 [ "$(files "$installed")" = "$( (cd "$build/stage/Vettora-$version" && find . -type f; echo ./uninstall.exe) | sort)" ] \
