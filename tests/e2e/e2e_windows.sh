@@ -231,10 +231,19 @@ uninstaller_pid=$!
 uninstaller=$(window '^Vettora 卸载 ?$')
 start "$installed/vettora.exe"
 main=$(window "$launcher_title")
-xdotool windowactivate --sync "$uninstaller" key Return  # 卸载(U), the page's default button
-for _ in $(seq 50); do [ "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | wc -l)" = 2 ] && break; sleep 0.2; done
+# 卸载(U), the page's default button. The launcher takes the focus as it first shows, and a
+# key sent just before goes to it: the key is sent again while the question has not come.
+asked() { [ "$(windows_named --onlyvisible --name '^Vettora 卸载 ?$' | wc -l)" = 2 ]; }
+for _ in 1 2 3; do
+    asked && break
+    xdotool windowactivate --sync "$uninstaller" key Return
+    for _ in $(seq 15); do asked && break; sleep 0.2; done
+done
+asked || fail "the uninstaller did not ask to close Vettora"
 still_installed "$before"
 xdotool key Escape  # 取消, on its question to close Vettora
+for _ in $(seq 50); do kill -0 "$uninstaller_pid" 2>/dev/null || break; sleep 0.2; done
+kill -0 "$uninstaller_pid" 2>/dev/null && fail "the uninstaller did not end on 取消"
 status=0; wait "$uninstaller_pid" || status=$?
 [ "$status" = 2 ] || fail "the uninstaller ended with $status, not 2"
 still_installed "$before"
