@@ -64,13 +64,18 @@ void 受限请求::开始(const QByteArray& 方法, const QUrl& 地址, const �
     请求(地址);
 }
 
+void 受限请求::放下套接字()
+{
+    if (QTcpSocket* 套接字 = std::exchange(m_套接字, nullptr)) {
+        套接字->disconnect();  // nothing more of it reaches this request
+        套接字->abort();
+        套接字->deleteLater();  // it may be in one of its own signals
+    }
+}
+
 void 受限请求::请求(const QUrl& 地址)
 {
-    if (QTcpSocket* 旧 = std::exchange(m_套接字, nullptr)) {
-        旧->disconnect();
-        旧->abort();
-        旧->deleteLater();
-    }
+    放下套接字();
     m_地址 = 地址;
     m_缓冲.clear();
     m_阶段 = 阶段::头;
@@ -264,11 +269,7 @@ void 受限请求::结束(bool 成功)
 {
     m_总时限.stop();
     m_静默时限.stop();
-    if (QTcpSocket* 套接字 = std::exchange(m_套接字, nullptr)) {
-        套接字->disconnect();
-        套接字->abort();
-        套接字->deleteLater();
-    }
+    放下套接字();
     m_回答.成功 = 成功;
     if (auto 完成 = std::exchange(m_完成, nullptr)) 完成(m_回答);
 }

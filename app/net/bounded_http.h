@@ -43,6 +43,7 @@ public:
 private:
     enum class 阶段 { 头, 定长, 至关闭, 块长, 块数据, 块尾, 尾部 };
     void 请求(const QUrl& 地址);
+    void 放下套接字();
     void 读();
     bool 读头();
     bool 读体();

@@ -4,11 +4,11 @@
 
 #include <memory>
 
-// The folder a download waits in: new, in a folder of this user's that no other user can
-// write to (所在), named vettora-update-…, and this updater's alone while it runs. It goes with what is in it
-// when the object goes, unless it is left to an installer that runs from it; such a
-// folder, and one an updater that was ended by force left behind, is removed by the next
-// updater, once nothing uses it any more. A file per system.
+// The folder a download waits in: new, named vettora-update-…, in a folder of this user's
+// that no other user can write to (所在), and this updater's alone while it runs. It goes
+// with what is in it when the object goes, unless it is left to an installer that runs
+// from it; such a folder, and one an updater that was ended by force left behind, is
+// removed by the next updater, once nothing uses it any more. A file per system.
 class 下载目录 {
 public:
     下载目录();

@@ -27,13 +27,6 @@ namespace {
 
 const QString 前缀 = QStringLiteral("vettora-update-");
 
-QString 上级()
-{
-    const QString 缓存 = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    QDir().mkpath(缓存);
-    return 缓存;
-}
-
 int 锁住(const QString& 路径)
 {
     const int 描述符 = ::open(QFile::encodeName(路径).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -48,7 +41,7 @@ int 锁住(const QString& 路径)
 
 void 下载目录::清理遗留()
 {
-    const QDir 临时(上级());
+    const QDir 临时(所在());
     for (const QFileInfo& 旧 : 临时.entryInfoList({前缀 + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks)) {
         if (旧.ownerId() != ::geteuid()) continue;
         const int 描述符 = 锁住(旧.absoluteFilePath());
@@ -60,7 +53,7 @@ void 下载目录::清理遗留()
 
 下载目录::下载目录() : m_占有(std::make_unique<占有>())
 {
-    const QDir 临时(上级());
+    const QDir 临时(所在());
     QByteArray 模板 = QFile::encodeName(临时.filePath(前缀 + QStringLiteral("XXXXXX")));
     if (!::mkdtemp(模板.data())) return;
     m_占有->描述符 = 锁住(QFile::decodeName(模板));
@@ -78,5 +71,7 @@ void 下载目录::清理遗留()
 
 QString 下载目录::所在()
 {
-    return 上级();
+    const QString 缓存 = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QDir().mkpath(缓存);
+    return 缓存;
 }

@@ -22,7 +22,7 @@ const QString 前缀 = QStringLiteral("vettora-update-");
 
 void 下载目录::清理遗留()
 {
-    const QDir 临时(QDir::tempPath());
+    const QDir 临时(所在());
     for (const QFileInfo& 旧 : 临时.entryInfoList({前缀 + QLatin1Char('*')}, QDir::Dirs | QDir::NoSymLinks)) {
         QDir(旧.absoluteFilePath()).removeRecursively();  // in use: it stays, for a later updater
     }
@@ -30,7 +30,7 @@ void 下载目录::清理遗留()
 
 下载目录::下载目录() : m_占有(std::make_unique<占有>())
 {
-    const QDir 临时(QDir::tempPath());
+    const QDir 临时(所在());
     QTemporaryDir 新(临时.filePath(前缀 + QStringLiteral("XXXXXX")));
     if (!新.isValid()) return;
     新.setAutoRemove(false);

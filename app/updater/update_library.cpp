@@ -26,7 +26,7 @@ extern "C" Q_DECL_EXPORT long DoUpdate(const char* 地址)
         return 0;
     }
     // Never deleted while the updater runs, so that it outlives the program if it must: the
-    // setup program it starts on Windows closes the program.
+    // setup program it starts on Windows asks for the program to be closed.
     auto* 进程 = new QProcess;
     进程->setProcessChannelMode(QProcess::ForwardedChannels);
     进程->setStandardInputFile(QProcess::nullDevice());
